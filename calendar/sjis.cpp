@@ -1,0 +1,47 @@
+#include "sjis.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <memory>
+
+#include "errors.h"
+
+namespace hoshi {
+
+namespace {
+
+std::string convert(std::string_view in, const char* to, const char* from) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw ConversionError(std::string("no converter from ") + from + " to " + to);
+    std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
+    std::string out;
+    out.resize(in.size() * 2 + 16);
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size();
+    char* dst = out.data();
+    size_t dstLeft = out.size();
+    while (srcLeft > 0) {
+        if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) break;
+        if (errno == E2BIG) {
+            size_t used = static_cast<size_t>(dst - out.data());
+            out.resize(out.size() * 2);
+            dst = out.data() + used;
+            dstLeft = out.size() - used;
+            continue;
+        }
+        size_t at = in.size() - srcLeft;
+        throw ConversionError(std::string("text cannot be converted from ") + from + " to " + to +
+                              " at byte " + std::to_string(at));
+    }
+    out.resize(static_cast<size_t>(dst - out.data()));
+    return out;
+}
+
+} // namespace
+
+std::string utf8ToSjis(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8"); }
+
+std::string sjisToUtf8(std::string_view sjis) { return convert(sjis, "UTF-8", "CP932"); }
+
+} // namespace hoshi

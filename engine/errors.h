@@ -1,0 +1,35 @@
+#pragma once
+// The two error kinds a user can see. Both carry a readable text that names
+// the rejected value; screens catch them at the event handler and show the
+// text in the application's standard error box.
+
+#include <stdexcept>
+#include <string>
+
+namespace hoshi {
+
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A text that should have been a number was not (a year, a month, a ju...).
+class ConversionError : public Error {
+public:
+    using Error::Error;
+};
+
+// A number outside its declared range, or a name outside its table.
+class OutOfRangeError : public Error {
+public:
+    using Error::Error;
+};
+
+// Throws OutOfRangeError unless lo <= v <= hi. `what` names the value.
+inline void checkRange(long long v, long long lo, long long hi, const char* what) {
+    if (v < lo || v > hi)
+        throw OutOfRangeError(std::string(what) + " " + std::to_string(v) + " is outside " +
+                              std::to_string(lo) + ".." + std::to_string(hi));
+}
+
+} // namespace hoshi

@@ -1,0 +1,66 @@
+#include "vocabulary.h"
+
+#include <string>
+
+namespace hoshi {
+
+int loshu(PalaceNo p) { return at(loshuTable, p < 1 ? -1 : p, "palace"); }
+
+PalaceNo loshuPalace(int n) { return at(loshuPalaceTable, n < 1 ? -1 : n, "Lo Shu number"); }
+
+int homeMon(PalaceNo p) { return at(homeMonTable, p < 1 ? -1 : p, "palace"); }
+
+int sekkiPalace(int sekkiNo) { return at(sekkiPalaceTable, sekkiNo, "solar-term index"); }
+
+int riti2ring(PalaceNo p) { return p >= 1 && p <= 9 ? clockwiseRingPos[p] : -1; }
+
+PalaceNo ring2riti(int r) { return r >= 1 && r <= 8 ? clockwiseRing[r] : -1; }
+
+int riti2ord(PalaceNo p) { return p >= 1 && p <= 9 ? counterRingPos[p] : -1; }
+
+PalaceNo ord2riti(int r) { return r >= 1 && r <= 8 ? counterRing[r] : -1; }
+
+PalaceNo ringNext(PalaceNo p, bool clockwise) {
+    int r = clockwise ? riti2ring(p) : riti2ord(p);
+    if (r < 0) checkRange(p, 1, 9, "ring palace");
+    return clockwise ? ring2riti(r % 8 + 1) : ord2riti(r % 8 + 1);
+}
+
+bool isKansi(StemNo kan, BranchNo si) {
+    return kan >= 1 && kan <= 10 && si >= 1 && si <= 12 && (kan - si) % 2 == 0;
+}
+
+static void requireKansi(StemNo kan, BranchNo si) {
+    checkRange(kan, 1, 10, "stem");
+    checkRange(si, 1, 12, "branch");
+    if (!isKansi(kan, si))
+        throw OutOfRangeError("stem " + std::to_string(kan) + " and branch " + std::to_string(si) +
+                              " are not a pair of the sixty-cycle");
+}
+
+int sexagenary(StemNo kan, BranchNo si) {
+    requireKansi(kan, si);
+    for (int n = 1; n <= 60; ++n)
+        if ((n - 1) % 10 + 1 == kan && (n - 1) % 12 + 1 == si) return n;
+    return 0; // unreachable for a pair of the cycle
+}
+
+std::pair<StemNo, BranchNo> kansiOf(int n) {
+    checkRange(n, 1, 60, "sexagenary number");
+    return {(n - 1) % 10 + 1, (n - 1) % 12 + 1};
+}
+
+StemNo junsyu(StemNo kan, BranchNo si) {
+    requireKansi(kan, si);
+    int m = ((kan - si) % 12 + 12) % 12;
+    return 5 + m / 2;
+}
+
+std::pair<StemNo, BranchNo> nenKansi(int nen) {
+    long long d = static_cast<long long>(nen) - 1984;
+    int s = static_cast<int>(((d % 10) + 10) % 10);
+    int b = static_cast<int>(((d % 12) + 12) % 12);
+    return {s + 1, b + 1};
+}
+
+} // namespace hoshi
