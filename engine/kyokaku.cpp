@@ -24,7 +24,9 @@ std::string& Tkyokaku::textSlot(int slot) {
     return hanginSeiText[s];
 }
 
-const std::string& Tkyokaku::text(int slot) const { return const_cast<Tkyokaku*>(this)->textSlot(slot); }
+const std::string& Tkyokaku::text(int slot) const {
+    return const_cast<Tkyokaku*>(this)->textSlot(slot);
+}
 
 void Tkyokaku::assignTexts(std::span<const std::string_view, textCount> texts) {
     for (int slot = 1; slot <= textCount; ++slot) textSlot(slot) = texts[slot - 1];

@@ -4,25 +4,41 @@
 
 namespace hoshi {
 
-int loshu(PalaceNo p) { return at(loshuTable, p < 1 ? -1 : p, "palace"); }
+int loshu(PalaceNo p) {
+    return at(loshuTable, p < 1 ? -1 : p, "palace");
+}
 
-PalaceNo loshuPalace(int n) { return at(loshuPalaceTable, n < 1 ? -1 : n, "Lo Shu number"); }
+PalaceNo loshuPalace(int n) {
+    return at(loshuPalaceTable, n < 1 ? -1 : n, "Lo Shu number");
+}
 
-int homeMon(PalaceNo p) { return at(homeMonTable, p < 1 ? -1 : p, "palace"); }
+int homeMon(PalaceNo p) {
+    return at(homeMonTable, p < 1 ? -1 : p, "palace");
+}
 
-int sekkiPalace(int sekkiNo) { return at(sekkiPalaceTable, sekkiNo, "solar-term index"); }
+int sekkiPalace(int sekkiNo) {
+    return at(sekkiPalaceTable, sekkiNo, "solar-term index");
+}
 
-int riti2ring(PalaceNo p) { return p >= 1 && p <= 9 ? clockwiseRingPos[p] : -1; }
+int riti2ring(PalaceNo p) {
+    return p >= 1 && p <= 9 ? clockwiseRingPos[p] : -1;
+}
 
-PalaceNo ring2riti(int r) { return r >= 1 && r <= 8 ? clockwiseRing[r] : -1; }
+PalaceNo ring2riti(int r) {
+    return r >= 1 && r <= 8 ? clockwiseRing[r] : -1;
+}
 
-int riti2ord(PalaceNo p) { return p >= 1 && p <= 9 ? counterRingPos[p] : -1; }
+int riti2ord(PalaceNo p) {
+    return p >= 1 && p <= 9 ? counterRingPos[p] : -1;
+}
 
-PalaceNo ord2riti(int r) { return r >= 1 && r <= 8 ? counterRing[r] : -1; }
+PalaceNo ord2riti(int r) {
+    return r >= 1 && r <= 8 ? counterRing[r] : -1;
+}
 
 PalaceNo ringNext(PalaceNo p, bool clockwise) {
     int r = clockwise ? riti2ring(p) : riti2ord(p);
-    if (r < 0) checkRange(p, 1, 9, "ring palace");
+    if (r < 0) throw OutOfRangeError("palace " + std::to_string(p) + " is not on the ring");
     return clockwise ? ring2riti(r % 8 + 1) : ord2riti(r % 8 + 1);
 }
 

@@ -149,7 +149,8 @@ inline constexpr std::array<std::string_view, 13> jikokuName = {
 
 // Checked table read: throws OutOfRangeError naming `what` for an index
 // outside the table.
-template <typename T, std::size_t N> constexpr const T& at(const std::array<T, N>& table, int i, const char* what) {
+template <typename T, std::size_t N>
+constexpr const T& at(const std::array<T, N>& table, int i, const char* what) {
     if (i < 0 || static_cast<std::size_t>(i) >= N) checkRange(i, 0, static_cast<long long>(N) - 1, what);
     return table[static_cast<std::size_t>(i)];
 }

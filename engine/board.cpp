@@ -1,0 +1,312 @@
+#include "board.h"
+
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+
+namespace hoshi::steps {
+
+namespace {
+
+void requireOuter(PalaceNo p, const char* what) {
+    if (riti2ring(p) < 0)
+        throw OutOfRangeError(std::string(what) + " " + std::to_string(p) + " is not an outer palace");
+}
+
+} // namespace
+
+void junsyu(BoardFields& b) {
+    b.jungan = hoshi::junsyu(b.kan, b.si);
+    b.junganName = kanName[b.jungan];
+}
+
+void tiban(BoardFields& b, bool yang) {
+    checkRange(b.kyoku, 1, 9, "ju");
+    for (int j = 0; j < 9; ++j) {
+        int L = wrap9(yang ? b.kyoku + j : b.kyoku - j);
+        PalaceNo p = loshuPalaceTable[L];
+        b.tiNo[p] = j + 1;
+        b.ti[p] = rokugiName[j + 1];
+    }
+    b.junpos = 0;
+    for (PalaceNo p = 1; p <= 9 && !b.junpos; ++p)
+        if (b.ti[p] == b.junganName) b.junpos = p;
+    b.kanpos = b.junpos;
+    if (b.kan != 1) {
+        b.kanpos = 0;
+        for (PalaceNo p = 1; p <= 9 && !b.kanpos; ++p)
+            if (b.ti[p] == kanName[b.kan]) b.kanpos = p;
+    }
+    b.ti[b.junpos] = kanName[1];
+}
+
+void tenban(BoardFields& b, CentreRule rule) {
+    bool fukugin = b.junpos == 5 || b.kan == 1 || (!rule.toSekki && b.kanpos == 5);
+    b.ten[5].clear();
+    if (fukugin) {
+        for (PalaceNo p : outerPalaces) b.ten[p] = b.ti[p];
+        return;
+    }
+    PalaceNo target = b.kanpos == 5 ? rule.sekkiPalace : b.kanpos;
+    requireOuter(target, "solar-term palace");
+    int a = riti2ring(target) - riti2ring(b.junpos);
+    for (int k = 1; k <= 8; ++k) {
+        int r = k + a;
+        if (r > 8) r -= 8;
+        if (r < 1) r += 8;
+        b.ten[ring2riti(r)] = rokugiName[b.tiNo[ring2riti(k)]];
+    }
+    b.ten[target] = kanName[1];
+}
+
+void kyusei(BoardFields& b) {
+    int v = loshu(b.junpos);
+    int base = loshu(b.kanpos);
+    for (int L = 1; L <= 9; ++L) {
+        PalaceNo p = loshuPalaceTable[L];
+        b.seiNo[p] = wrap9(v + (L - base));
+        b.sei[p] = seiName[b.seiNo[p]];
+    }
+}
+
+void hatimon(BoardFields& b, bool yang) {
+    PalaceNo p0 = 5;
+    if (b.junpos != 5) {
+        checkRange(b.kan, 1, 10, "stem");
+        int L = wrap9(yang ? loshu(b.junpos) + (b.kan - 1) : loshu(b.junpos) - (b.kan - 1));
+        p0 = loshuPalaceTable[L];
+    }
+    if (p0 == 5) {
+        for (PalaceNo p = 1; p <= 9; ++p) {
+            b.monNo[p] = homeMonTable[p];
+            b.mon[p] = monName[b.monNo[p]];
+        }
+        return;
+    }
+    int g = homeMonTable[b.junpos];
+    PalaceNo p = p0;
+    for (int k = 0; k < 8; ++k) {
+        int n = g + k;
+        if (n > 8) n -= 8;
+        b.monNo[p] = n;
+        b.mon[p] = monName[n];
+        p = ringNext(p, true);
+    }
+    b.monNo[5] = 0;
+    b.mon[5].clear();
+}
+
+void kyugu(BoardFields& b, int centre) {
+    checkRange(centre, 1, 9, "nine-star centre");
+    for (int L = 1; L <= 9; ++L) {
+        PalaceNo p = loshuPalaceTable[L];
+        b.kyuNo[p] = wrap9(centre + (L - 5));
+        b.kyu[p] = kyuName[b.kyuNo[p]];
+    }
+}
+
+void hatijin(BoardFields& b, bool yang, CentreRule rule) {
+    PalaceNo s = b.kanpos;
+    if (s == 5) s = rule.toSekki ? rule.sekkiPalace : 6;
+    requireOuter(s, "deity start palace");
+    b.jinNo[5] = 0;
+    b.jin[5].clear();
+    for (int k = 1; k <= 8; ++k) {
+        b.jinNo[s] = k;
+        b.jin[s] = jinName[k];
+        s = ringNext(s, yang);
+    }
+}
+
+namespace {
+
+// Names are compared as exact strings. To keep the rules cheap, each name is
+// first turned into its number in its table by exact comparison (0 when it
+// is no entry), and the rules then compare numbers: equal numbers exactly
+// when equal names.
+template <std::size_t N> int codeOf(const std::array<std::string_view, N>& table, const std::string& name) {
+    if (name.empty()) return 0;
+    for (std::size_t i = 1; i < N; ++i)
+        if (table[i].size() == name.size() && std::memcmp(table[i].data(), name.data(), name.size()) == 0)
+            return static_cast<int>(i);
+    return 0;
+}
+
+struct Codes {
+    Palaces<int> T{}, E{}, S{}, M{}, J{};
+};
+
+Codes codesOf(const BoardFields& b) {
+    Codes c;
+    for (PalaceNo p : outerPalaces) {
+        c.T[p] = codeOf(kanName, b.ten[p]);
+        c.E[p] = codeOf(kanName, b.ti[p]);
+        c.S[p] = codeOf(seiName, b.sei[p]);
+        c.M[p] = codeOf(monName, b.mon[p]);
+        c.J[p] = codeOf(jinName, b.jin[p]);
+    }
+    return c;
+}
+
+// Stems, stars, gates and deities by number, for the rule tables below.
+enum : int { KOU = 1, OTU, HEI, TEI, BO, KI, KOU7, SIN, JIN, KI10 };
+enum : int { TENPOU = 1, TENNAI, TENCHU, TENPO, TENKIN, TENSIN, TENCHU7, TENNIN, TENEI };
+enum : int { KYUMON = 1, SEIMON, SYOMON, TOMON, KEIMON, SIMON, KYOMON, KAIMON };
+enum : int { TAIIN = 3, KYUTI = 7, KYUTEN = 8 };
+
+bool goodGate(int m) {
+    return m == KYUMON || m == SEIMON || m == KEIMON || m == KAIMON;
+}
+
+struct Pair {
+    int a, b;
+};
+// 伏吟 and 反吟 by star and gate, pair k at index k − 1.
+constexpr std::array<Pair, 8> fukuginSeiPairs = {{{TENPOU, KYUMON},
+                                                  {TENNAI, SIMON},
+                                                  {TENNIN, SEIMON},
+                                                  {TENCHU, SYOMON},
+                                                  {TENPO, TOMON},
+                                                  {TENEI, KEIMON},
+                                                  {TENCHU7, KYOMON},
+                                                  {TENSIN, KAIMON}}};
+constexpr std::array<Pair, 8> hanginSeiPairs = {{{TENEI, KYUMON},
+                                                 {TENNAI, SEIMON},
+                                                 {TENCHU7, SYOMON},
+                                                 {TENSIN, TOMON},
+                                                 {TENNIN, SIMON},
+                                                 {TENPOU, KEIMON},
+                                                 {TENCHU, KYOMON},
+                                                 {TENPO, KAIMON}}};
+// 反吟 by stem pair (heaven, earth).
+constexpr std::array<Pair, 6> hanginPairs = {
+    {{BO, SIN}, {KI, JIN}, {KOU7, KI10}, {SIN, BO}, {JIN, KI}, {KI10, KOU7}}};
+// Single patterns S1..S14 with a fixed pair (S1..S3 depend on the board's stems).
+constexpr std::array<Pair, 15> singlePairs = {{{0, 0},
+                                               {HEI, 0},
+                                               {KI10, 0},
+                                               {JIN, 0},
+                                               {KOU7, KI},
+                                               {KOU7, KOU7},
+                                               {KOU7, JIN},
+                                               {KOU7, KI10},
+                                               {KOU7, KOU},
+                                               {KOU, KOU7},
+                                               {OTU, SIN},
+                                               {SIN, OTU},
+                                               {HEI, KOU7},
+                                               {TEI, KI10},
+                                               {KI10, TEI}}};
+// 時干入墓 B14..B18: own stem and branch, and the stem on the heaven plate of a palace.
+struct Nyubo {
+    int kan, si, palace;
+};
+constexpr std::array<Nyubo, 5> jikanNyubo = {
+    {{OTU, 8, 3}, {HEI, 11, 9}, {BO, 11, 9}, {SIN, 2, 7}, {JIN, 5, 1}}};
+
+template <std::size_t N> int pairIndex(const std::array<Pair, N>& pairs, int a, int b) {
+    for (std::size_t k = 0; k < N; ++k)
+        if (pairs[k].a == a && pairs[k].b == b) return static_cast<int>(k) + 1;
+    return 0;
+}
+
+} // namespace
+
+void kitikakuHantei(BoardFields& b) {
+    const Codes c = codesOf(b);
+    for (auto& k : b.kitikaku) k = 0;
+    int Z = 0; // the 直使 gate, when there is one
+    if (b.junpos != 5) Z = homeMon(b.junpos);
+    bool zGood = Z != 0 && goodGate(Z);
+
+    if (c.T[4] == OTU) b.kitikaku[4] = 6;
+    if (c.T[2] == HEI) b.kitikaku[2] = 7;
+    if (c.T[6] == TEI) b.kitikaku[6] = 8;
+
+    // The order of the rules is the method's: the last rule that holds
+    // decides. So where both hold, 雲遁 (18) overwrites 虎遁 (16) at the
+    // north-east, as the method's own boards show.
+    for (PalaceNo p : outerPalaces) {
+        const int T = c.T[p], E = c.E[p], M = c.M[p], J = c.J[p];
+        int& k = b.kitikaku[p];
+        if (T == KOU && E == HEI) k = 1;
+        if (T == HEI && E == KOU) k = 2;
+        if (T == OTU && E == KI) k = 3;
+        if (T == HEI && E == BO) k = 4;
+        if (T == TEI && E == JIN) k = 5;
+        if (T == TEI && zGood && M == Z) k = 9;
+        if (T == TEI && M == KYUMON && J == TAIIN) k = 10;
+        if (T == HEI && E == BO && M == SEIMON) k = 11;
+        if (T == OTU && E == KI && M == KAIMON) k = 12;
+        if (T == HEI && M == SEIMON && J == KYUTEN) k = 13;
+        if (T == TEI && M == KAIMON && J == KYUTI) k = 14;
+        if (p == 9 && T == OTU && M == KAIMON) k = 15;
+        if (p == 7 && T == OTU && M == SEIMON) k = 16;
+        if (p == 1 && T == OTU && goodGate(M)) k = 17;
+        if (p == 7 && T == OTU && goodGate(M)) k = 18;
+    }
+}
+
+void kyokakuHantei(BoardFields& b, StemNo k2) {
+    if (!b.kyokaku) throw std::logic_error("board calculator has no pattern detector");
+    Tkyokaku& d = *b.kyokaku;
+    const Codes c = codesOf(b);
+    const int K = b.kan;
+    auto ownStem = [&](int code) { return code != 0 && (code == K || (k2 != 0 && code == k2)); };
+
+    // 1. Single patterns.
+    for (auto& row : d.kakuFlag) row.fill(0);
+    for (PalaceNo p : outerPalaces) {
+        const int T = c.T[p], E = c.E[p];
+        d.kakuFlag[1][p] = T == HEI && ownStem(E);
+        d.kakuFlag[2][p] = T == KI10 && E != 0 && E == K;
+        d.kakuFlag[3][p] = T == JIN && E != 0 && E == K;
+        for (int s = 4; s <= Tkyokaku::singleCount; ++s)
+            d.kakuFlag[s][p] = T == singlePairs[s].a && E == singlePairs[s].b;
+    }
+
+    // 2. 五不遇時.
+    d.banFlag[19] =
+        k2 != 0 && ((k2 == KOU && K == KOU7) || (k2 == OTU && K == SIN) || (k2 == TEI && K == KI10));
+
+    // 3. Families; the centre takes part in none.
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        d.nenkakuFlag[p].fill(0);
+        d.hikanFlag[p].fill(0);
+        d.fukuginFlag[p].fill(0);
+        d.fukuginSeiFlag[p].fill(0);
+        d.hanginFlag[p].fill(0);
+        d.hanginSeiFlag[p].fill(0);
+    }
+    const bool kValid = K >= 1 && K <= 10;
+    for (PalaceNo p : outerPalaces) {
+        const int T = c.T[p], E = c.E[p];
+        if (kValid && T == KOU7 && ownStem(E)) d.nenkakuFlag[p][K] = 1;
+        if (kValid && ownStem(T) && E == KOU7) d.hikanFlag[p][K] = 1;
+        if (b.ten[p] == b.ti[p] && T != 0) d.fukuginFlag[p][T] = 1;
+        if (int k = pairIndex(fukuginSeiPairs, c.S[p], c.M[p])) d.fukuginSeiFlag[p][k] = 1;
+        if (int k = pairIndex(hanginPairs, T, E)) d.hanginFlag[p][k] = 1;
+        if (int k = pairIndex(hanginSeiPairs, c.S[p], c.M[p])) d.hanginSeiFlag[p][k] = 1;
+    }
+
+    // 4. Board patterns B1..B18 on fixed palaces.
+    d.banFlag[1] = c.M[2] == KYUMON;
+    d.banFlag[2] = c.M[4] == KAIMON;
+    d.banFlag[3] = c.M[8] == SEIMON;
+    d.banFlag[4] = c.M[6] == KEIMON;
+    d.banFlag[5] = c.T[4] == BO;
+    d.banFlag[6] = c.T[3] == KI;
+    d.banFlag[7] = c.T[7] == KOU7;
+    d.banFlag[8] = c.T[2] == SIN;
+    d.banFlag[9] = c.T[1] == JIN;
+    d.banFlag[10] = c.T[1] == KI10;
+    d.banFlag[11] = c.T[3] == OTU;
+    d.banFlag[12] = c.T[9] == HEI;
+    d.banFlag[13] = c.T[9] == TEI;
+    for (int i = 0; i < 5; ++i) {
+        const Nyubo& n = jikanNyubo[static_cast<std::size_t>(i)];
+        d.banFlag[14 + i] = b.kan == n.kan && b.si == n.si && c.T[n.palace] == n.kan;
+    }
+}
+
+} // namespace hoshi::steps

@@ -1,0 +1,26 @@
+#pragma once
+// Compact text of a palace for table-driven board checks:
+// "heaven/earth star gate nine-star deity", empty names shown as "-".
+
+#include <string>
+
+#include "board.h"
+
+namespace hoshi::test {
+
+inline std::string orDash(const std::string& s) {
+    return s.empty() ? "-" : s;
+}
+
+inline std::string palaceText(const BoardFields& b, int p) {
+    return orDash(b.ten[p]) + "/" + orDash(b.ti[p]) + " " + orDash(b.sei[p]) + " " + orDash(b.mon[p]) + " " +
+           orDash(b.kyu[p]) + " " + orDash(b.jin[p]);
+}
+
+inline std::string plate(const Palaces<std::string>& names) {
+    std::string s;
+    for (int p = 1; p <= 9; ++p) s += (p > 1 ? " " : "") + orDash(names[p]);
+    return s;
+}
+
+} // namespace hoshi::test
