@@ -1,12 +1,21 @@
 #include "board.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <stdexcept>
 
 namespace hoshi::steps {
 
 namespace {
+
+// Assigns a table name. Names of one table share a length, so the common
+// case overwrites the characters in place.
+inline void setName(std::string& dst, std::string_view src) {
+    if (dst.size() == src.size())
+        std::copy(src.begin(), src.end(), dst.begin());
+    else
+        dst.assign(src);
+}
 
 void requireOuter(PalaceNo p, const char* what) {
     if (riti2ring(p) < 0)
@@ -17,7 +26,7 @@ void requireOuter(PalaceNo p, const char* what) {
 
 void junsyu(BoardFields& b) {
     b.jungan = hoshi::junsyu(b.kan, b.si);
-    b.junganName = kanName[b.jungan];
+    setName(b.junganName, kanName[b.jungan]);
 }
 
 void tiban(BoardFields& b, bool yang) {
@@ -26,7 +35,7 @@ void tiban(BoardFields& b, bool yang) {
         int L = wrap9(yang ? b.kyoku + j : b.kyoku - j);
         PalaceNo p = loshuPalaceTable[L];
         b.tiNo[p] = j + 1;
-        b.ti[p] = rokugiName[j + 1];
+        setName(b.ti[p], rokugiName[j + 1]);
     }
     b.junpos = 0;
     for (PalaceNo p = 1; p <= 9 && !b.junpos; ++p)
@@ -37,14 +46,14 @@ void tiban(BoardFields& b, bool yang) {
         for (PalaceNo p = 1; p <= 9 && !b.kanpos; ++p)
             if (b.ti[p] == kanName[b.kan]) b.kanpos = p;
     }
-    b.ti[b.junpos] = kanName[1];
+    setName(b.ti[b.junpos], kanName[1]);
 }
 
 void tenban(BoardFields& b, CentreRule rule) {
     bool fukugin = b.junpos == 5 || b.kan == 1 || (!rule.toSekki && b.kanpos == 5);
     b.ten[5].clear();
     if (fukugin) {
-        for (PalaceNo p : outerPalaces) b.ten[p] = b.ti[p];
+        for (PalaceNo p : outerPalaces) setName(b.ten[p], b.ti[p]);
         return;
     }
     PalaceNo target = b.kanpos == 5 ? rule.sekkiPalace : b.kanpos;
@@ -54,9 +63,9 @@ void tenban(BoardFields& b, CentreRule rule) {
         int r = k + a;
         if (r > 8) r -= 8;
         if (r < 1) r += 8;
-        b.ten[ring2riti(r)] = rokugiName[b.tiNo[ring2riti(k)]];
+        setName(b.ten[ring2riti(r)], rokugiName[b.tiNo[ring2riti(k)]]);
     }
-    b.ten[target] = kanName[1];
+    setName(b.ten[target], kanName[1]);
 }
 
 void kyusei(BoardFields& b) {
@@ -65,7 +74,7 @@ void kyusei(BoardFields& b) {
     for (int L = 1; L <= 9; ++L) {
         PalaceNo p = loshuPalaceTable[L];
         b.seiNo[p] = wrap9(v + (L - base));
-        b.sei[p] = seiName[b.seiNo[p]];
+        setName(b.sei[p], seiName[b.seiNo[p]]);
     }
 }
 
@@ -79,7 +88,7 @@ void hatimon(BoardFields& b, bool yang) {
     if (p0 == 5) {
         for (PalaceNo p = 1; p <= 9; ++p) {
             b.monNo[p] = homeMonTable[p];
-            b.mon[p] = monName[b.monNo[p]];
+            setName(b.mon[p], monName[b.monNo[p]]);
         }
         return;
     }
@@ -89,7 +98,7 @@ void hatimon(BoardFields& b, bool yang) {
         int n = g + k;
         if (n > 8) n -= 8;
         b.monNo[p] = n;
-        b.mon[p] = monName[n];
+        setName(b.mon[p], monName[n]);
         p = ringNext(p, true);
     }
     b.monNo[5] = 0;
@@ -101,7 +110,7 @@ void kyugu(BoardFields& b, int centre) {
     for (int L = 1; L <= 9; ++L) {
         PalaceNo p = loshuPalaceTable[L];
         b.kyuNo[p] = wrap9(centre + (L - 5));
-        b.kyu[p] = kyuName[b.kyuNo[p]];
+        setName(b.kyu[p], kyuName[b.kyuNo[p]]);
     }
 }
 
@@ -113,7 +122,7 @@ void hatijin(BoardFields& b, bool yang, CentreRule rule) {
     b.jin[5].clear();
     for (int k = 1; k <= 8; ++k) {
         b.jinNo[s] = k;
-        b.jin[s] = jinName[k];
+        setName(b.jin[s], jinName[k]);
         s = ringNext(s, yang);
     }
 }
@@ -121,14 +130,39 @@ void hatijin(BoardFields& b, bool yang, CentreRule rule) {
 namespace {
 
 // Names are compared as exact strings. To keep the rules cheap, each name is
-// first turned into its number in its table by exact comparison (0 when it
-// is no entry), and the rules then compare numbers: equal numbers exactly
-// when equal names.
-template <std::size_t N> int codeOf(const std::array<std::string_view, N>& table, const std::string& name) {
-    if (name.empty()) return 0;
+// first turned into its number in its table (0 when it is no entry), and the
+// rules then compare numbers: equal numbers exactly when equal names. Every
+// table name is at most 7 bytes, so a name packs into one integer with its
+// length, and equal packs mean equal strings.
+constexpr std::uint64_t pack(std::string_view s) {
+    if (s.size() > 7) return ~std::uint64_t{0};
+    std::uint64_t v = s.size();
+    for (char ch : s) v = (v << 8) | static_cast<unsigned char>(ch);
+    return v;
+}
+
+template <std::size_t N>
+constexpr std::array<std::uint64_t, N> packTable(const std::array<std::string_view, N>& t) {
+    std::array<std::uint64_t, N> packed{};
+    for (std::size_t i = 0; i < N; ++i) packed[i] = pack(t[i]);
+    return packed;
+}
+
+constexpr auto kanPacked = packTable(kanName);
+constexpr auto seiPacked = packTable(seiName);
+constexpr auto monPacked = packTable(monName);
+constexpr auto jinPacked = packTable(jinName);
+
+// `guess` is the entry the calculator's own number points to, tried first;
+// the answer is the same without it.
+template <std::size_t N>
+int codeOf(const std::array<std::uint64_t, N>& table, const std::string& name, int guess = 0) {
+    if (name.empty() || name.size() > 7) return 0;
+    const std::uint64_t v = pack(name);
+    if (guess > 0 && static_cast<std::size_t>(guess) < N && table[static_cast<std::size_t>(guess)] == v)
+        return guess;
     for (std::size_t i = 1; i < N; ++i)
-        if (table[i].size() == name.size() && std::memcmp(table[i].data(), name.data(), name.size()) == 0)
-            return static_cast<int>(i);
+        if (table[i] == v) return static_cast<int>(i);
     return 0;
 }
 
@@ -139,11 +173,14 @@ struct Codes {
 Codes codesOf(const BoardFields& b) {
     Codes c;
     for (PalaceNo p : outerPalaces) {
-        c.T[p] = codeOf(kanName, b.ten[p]);
-        c.E[p] = codeOf(kanName, b.ti[p]);
-        c.S[p] = codeOf(seiName, b.sei[p]);
-        c.M[p] = codeOf(monName, b.mon[p]);
-        c.J[p] = codeOf(jinName, b.jin[p]);
+        const int earthGuess = p == b.junpos                      ? 1
+                               : b.tiNo[p] >= 1 && b.tiNo[p] <= 9 ? rokugiStem[b.tiNo[p]]
+                                                                  : 0;
+        c.T[p] = codeOf(kanPacked, b.ten[p]);
+        c.E[p] = codeOf(kanPacked, b.ti[p], earthGuess);
+        c.S[p] = codeOf(seiPacked, b.sei[p], b.seiNo[p]);
+        c.M[p] = codeOf(monPacked, b.mon[p], b.monNo[p]);
+        c.J[p] = codeOf(jinPacked, b.jin[p], b.jinNo[p]);
     }
     return c;
 }
@@ -212,8 +249,9 @@ template <std::size_t N> int pairIndex(const std::array<Pair, N>& pairs, int a, 
 
 } // namespace
 
-void kitikakuHantei(BoardFields& b) {
-    const Codes c = codesOf(b);
+namespace {
+
+void kitikaku(BoardFields& b, const Codes& c) {
     for (auto& k : b.kitikaku) k = 0;
     int Z = 0; // the 直使 gate, when there is one
     if (b.junpos != 5) Z = homeMon(b.junpos);
@@ -247,10 +285,9 @@ void kitikakuHantei(BoardFields& b) {
     }
 }
 
-void kyokakuHantei(BoardFields& b, StemNo k2) {
+void kyokaku(BoardFields& b, StemNo k2, const Codes& c) {
     if (!b.kyokaku) throw std::logic_error("board calculator has no pattern detector");
     Tkyokaku& d = *b.kyokaku;
-    const Codes c = codesOf(b);
     const int K = b.kan;
     auto ownStem = [&](int code) { return code != 0 && (code == K || (k2 != 0 && code == k2)); };
 
@@ -307,6 +344,22 @@ void kyokakuHantei(BoardFields& b, StemNo k2) {
         const Nyubo& n = jikanNyubo[static_cast<std::size_t>(i)];
         d.banFlag[14 + i] = b.kan == n.kan && b.si == n.si && c.T[n.palace] == n.kan;
     }
+}
+
+} // namespace
+
+void kitikakuHantei(BoardFields& b) {
+    kitikaku(b, codesOf(b));
+}
+
+void kyokakuHantei(BoardFields& b, StemNo k2) {
+    kyokaku(b, k2, codesOf(b));
+}
+
+void hantei(BoardFields& b, StemNo k2) {
+    const Codes c = codesOf(b);
+    kitikaku(b, c);
+    kyokaku(b, k2, c);
 }
 
 } // namespace hoshi::steps

@@ -89,6 +89,9 @@ void kitikakuHantei(BoardFields& b);
 // given.
 void kyokakuHantei(BoardFields& b, StemNo k2);
 
+// kitikakuHantei then kyokakuHantei, reading the board's names once.
+void hantei(BoardFields& b, StemNo k2);
+
 } // namespace steps
 
 } // namespace hoshi

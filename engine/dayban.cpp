@@ -10,8 +10,7 @@ void Tdayban::keisan() {
     hatimon();
     kyugu();
     hatijin();
-    kitikakuHantei();
-    kyokakuHantei();
+    steps::hantei(*this, secondStem()); // kitikakuHantei, kyokakuHantei
 }
 
 void Tdayban::junsyu() {
@@ -39,8 +38,12 @@ void Tdayban::kitikakuHantei() {
     steps::kitikakuHantei(*this);
 }
 void Tdayban::kyokakuHantei() {
+    steps::kyokakuHantei(*this, secondStem());
+}
+
+StemNo Tdayban::secondStem() const {
     checkRange(tukikan, 1, 10, "month stem");
-    steps::kyokakuHantei(*this, tukikan);
+    return tukikan;
 }
 
 } // namespace hoshi

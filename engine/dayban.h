@@ -32,6 +32,7 @@ public:
     void kyokakuHantei();
 
 private:
+    StemNo secondStem() const; // tukikan
     bool yang() const { return inyou != 0; }
 };
 

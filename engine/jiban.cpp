@@ -39,8 +39,7 @@ void Tjiban::keisan() {
     hatimon();
     kyugu();
     hatijin();
-    kitikakuHantei();
-    kyokakuHantei();
+    steps::hantei(*this, secondStem()); // kitikakuHantei, kyokakuHantei
 }
 
 void Tjiban::jikan() {
@@ -80,8 +79,12 @@ void Tjiban::kitikakuHantei() {
     steps::kitikakuHantei(*this);
 }
 void Tjiban::kyokakuHantei() {
+    steps::kyokakuHantei(*this, secondStem());
+}
+
+StemNo Tjiban::secondStem() const {
     checkRange(nitikan, 1, 10, "day stem");
-    steps::kyokakuHantei(*this, nitikan);
+    return nitikan;
 }
 
 } // namespace hoshi

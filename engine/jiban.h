@@ -38,6 +38,7 @@ public:
     void kyokakuHantei();
 
 private:
+    StemNo secondStem() const; // nitikan
     bool yang() const { return inyou != 0; }
 };
 

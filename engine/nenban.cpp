@@ -16,8 +16,7 @@ void Tnenban::keisan() {
     hatimon();
     kyugu();
     hatijin();
-    kitikakuHantei();
-    kyokakuHantei();
+    steps::hantei(*this, secondStem()); // kitikakuHantei, kyokakuHantei
 }
 
 void Tnenban::nenKansi() {

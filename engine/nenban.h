@@ -30,6 +30,9 @@ public:
     void hatijin();
     void kitikakuHantei();
     void kyokakuHantei();
+
+private:
+    StemNo secondStem() const { return 0; } // the year board has none
 };
 
 // The year's ju, 1..9, for any year (1864 → 1, 1865 → 9, 1984 → 7).

@@ -26,8 +26,7 @@ void Ttukiban::keisan() {
     hatimon();
     kyugu();
     hatijin();
-    kitikakuHantei();
-    kyokakuHantei();
+    steps::hantei(*this, secondStem()); // kitikakuHantei, kyokakuHantei
 }
 
 void Ttukiban::junsyu() {
@@ -55,9 +54,13 @@ void Ttukiban::kitikakuHantei() {
     steps::kitikakuHantei(*this);
 }
 void Ttukiban::kyokakuHantei() {
+    steps::kyokakuHantei(*this, secondStem());
+}
+
+StemNo Ttukiban::secondStem() const {
     StemNo k2 = yearOf(nenban).kan;
     checkRange(k2, 1, 10, "year stem");
-    steps::kyokakuHantei(*this, k2);
+    return k2;
 }
 
 } // namespace hoshi

@@ -30,6 +30,9 @@ public:
     void hatijin();
     void kitikakuHantei();
     void kyokakuHantei();
+
+private:
+    StemNo secondStem() const; // the year calculator's stem
 };
 
 // The month nine-star centre, 1..9, by the year's branch and the month's

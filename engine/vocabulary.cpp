@@ -56,9 +56,8 @@ static void requireKansi(StemNo kan, BranchNo si) {
 
 int sexagenary(StemNo kan, BranchNo si) {
     requireKansi(kan, si);
-    for (int n = 1; n <= 60; ++n)
-        if ((n - 1) % 10 + 1 == kan && (n - 1) % 12 + 1 == si) return n;
-    return 0; // unreachable for a pair of the cycle
+    // The n with n ≡ kan (mod 10) and n ≡ si (mod 12), as walking the cycle finds it.
+    return ((6 * (kan - 1) - 5 * (si - 1)) % 60 + 60) % 60 + 1;
 }
 
 std::pair<StemNo, BranchNo> kansiOf(int n) {
