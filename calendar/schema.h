@@ -14,8 +14,8 @@ namespace hoshi::schema {
 
 enum class TableKind { Day, Month, Year };
 
-inline constexpr std::array<std::string_view, 8> dayFields = {"日", "干支", "陰陽", "局",
-                                                             "節気", "3元", "節入り日", "時刻"};
+inline constexpr std::array<std::string_view, 8> dayFields = {"日",   "干支", "陰陽",     "局",
+                                                              "節気", "3元",  "節入り日", "時刻"};
 inline constexpr std::array<std::string_view, 4> monthFields = {"月", "干支", "陰陽", "局"};
 inline constexpr std::array<std::string_view, 4> yearFields = {"年", "干支", "陰陽", "局"};
 
@@ -36,7 +36,9 @@ inline constexpr std::array<TableInfo, 3> tables = {{
     {TableKind::Year, "暦年.DB", "暦年", "year", yearFields},
 }};
 
-inline constexpr const TableInfo& info(TableKind k) { return tables[static_cast<int>(k)]; }
+inline constexpr const TableInfo& info(TableKind k) {
+    return tables[static_cast<int>(k)];
+}
 
 inline std::string quoted(std::string_view identifier) {
     std::string q = "\"";

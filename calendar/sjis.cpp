@@ -40,8 +40,12 @@ std::string convert(std::string_view in, const char* to, const char* from) {
 
 } // namespace
 
-std::string utf8ToSjis(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8"); }
+std::string utf8ToSjis(std::string_view utf8) {
+    return convert(utf8, "CP932", "UTF-8");
+}
 
-std::string sjisToUtf8(std::string_view sjis) { return convert(sjis, "UTF-8", "CP932"); }
+std::string sjisToUtf8(std::string_view sjis) {
+    return convert(sjis, "UTF-8", "CP932");
+}
 
 } // namespace hoshi
