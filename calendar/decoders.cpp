@@ -1,0 +1,177 @@
+#include "decoders.h"
+
+#include <string>
+#include <tuple>
+
+#include "text.h"
+
+namespace hoshi {
+
+int integerValue(std::string_view text, const char* what) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) negative = text[i++] == '-';
+    bool ok = i < text.size();
+    long long v = 0;
+    for (; ok && i < text.size(); ++i) {
+        ok = text[i] >= '0' && text[i] <= '9' && v < 100'000'000;
+        v = v * 10 + (text[i] - '0');
+    }
+    if (!ok) throw ConversionError("'" + std::string(text) + "' is not a valid integer value (" + what + ")");
+    return static_cast<int>(negative ? -v : v);
+}
+
+namespace {
+
+// Characters [from, from + n) of a text, counted in characters (1-based).
+std::string chars(std::string_view text, std::size_t from, std::size_t n) {
+    auto cs = utf8Chars(text);
+    std::string out;
+    for (std::size_t i = from - 1; i < from - 1 + n && i < cs.size(); ++i) out += cs[i];
+    return out;
+}
+
+struct Ymd {
+    int year, month, day;
+    std::string monthText, dayText;
+};
+
+// Steps 1-3 of the day and hour decoders: year, month 1..12, day 1..31 of 日.
+template <typename Board> Ymd decodeDate(const std::string& key, Board& b) {
+    Ymd d;
+    d.year = integerValue(chars(key, 1, 4), "year");
+    b.nen = d.year;
+    d.monthText = chars(key, 6, 2);
+    d.month = integerValue(d.monthText, "month");
+    checkRange(d.month, 1, 12, "month");
+    b.tuki = d.month;
+    d.dayText = chars(key, 9, 2);
+    d.day = integerValue(d.dayText, "day");
+    checkRange(d.day, 1, 31, "day");
+    b.niti = d.day;
+    return d;
+}
+
+// The term's palace when 節気 is one of the 24 names; otherwise the palace is left as it was.
+void decodeSekkiPalace(const std::string& sekki, PalaceNo& palace) {
+    for (int i = 0; i < 24; ++i)
+        if (sekkiName[static_cast<std::size_t>(i)] == sekki) {
+            palace = sekkiPalaceTable[static_cast<std::size_t>(i)];
+            return;
+        }
+}
+
+std::pair<StemNo, BranchNo> decodeKansi(const std::string& kansi) {
+    auto cs = utf8Chars(kansi);
+    std::string_view first = cs.size() > 0 ? cs[0] : std::string_view{};
+    std::string_view second = cs.size() > 1 ? cs[1] : std::string_view{};
+    auto kan = first.empty() ? std::nullopt : findName(kanName, first, 1);
+    if (!kan) throw OutOfRangeError("干支 '" + kansi + "': the stem is not one of 甲..癸");
+    auto si = second.empty() ? std::nullopt : findName(siName, second, 1);
+    if (!si) throw OutOfRangeError("干支 '" + kansi + "': the branch is not one of 子..亥");
+    return {*kan, *si};
+}
+
+int decodeKyoku(const std::string& kyoku) {
+    return integerValue(chars(kyoku, 1, 1), "ju");
+}
+
+} // namespace
+
+void decodeDayRecord(const CalendarRecord& r, Tdayban& d) {
+    const Ymd date = decodeDate(r[schema::Key], d);
+    decodeSekkiPalace(r[schema::Sekki], d.sekkiPalace);
+    std::tie(d.nenkan, d.tukikan) =
+        yearMonthStems(integerValue(date.monthText + date.dayText, "month and day"), date.year);
+    std::tie(d.kan, d.si) = decodeKansi(r[schema::Kansi]);
+    auto inyou = findName(inyouName, r[schema::Inyou]);
+    if (!inyou) throw OutOfRangeError("陰陽 '" + r[schema::Inyou] + "' is neither 陰 nor 陽");
+    d.inyou = *inyou;
+    d.kyoku = decodeKyoku(r[schema::Kyoku]);
+}
+
+void decodeHourRecord(const CalendarRecord& r, int slot, Tjiban& j) {
+    checkRange(slot, 1, 12, "hour slot");
+    j.jisi = slot;
+    decodeDate(r[schema::Key], j);
+    decodeSekkiPalace(r[schema::Sekki], j.sekkiPalace);
+    std::tie(j.nitikan, j.nitisi) = decodeKansi(r[schema::Kansi]);
+    auto sekki = findName(sekkiName, r[schema::Sekki]);
+    if (!sekki) throw OutOfRangeError("節気 '" + r[schema::Sekki] + "' is not one of the 24 solar terms");
+    j.sekkiNo = *sekki;
+    auto sangen = findName(sangenName, r[schema::Sangen], 1);
+    if (!sangen) throw OutOfRangeError("3元 '" + r[schema::Sangen] + "' is not 上元, 中元 or 下元");
+    j.sangen = *sangen;
+}
+
+void decodeMonthRecord(const CalendarRecord& r, Ttukiban& t, Tnenban& n) {
+    const std::string& key = r[schema::Key];
+    t.nen = integerValue(chars(key, 1, 4), "year");
+    t.tuki = integerValue(chars(key, 6, 2), "month");
+    checkRange(t.tuki, 1, 12, "month");
+    n.nen = t.tuki == 1 ? t.nen - 1 : t.nen;
+    n.nenKansi();
+    std::tie(t.kan, t.si) = decodeKansi(r[schema::Kansi]);
+    t.kyoku = decodeKyoku(r[schema::Kyoku]);
+}
+
+void decodeYearRecord(const CalendarRecord& r, Tnenban& n) {
+    n.nen = integerValue(r[schema::Key], "year");
+    std::tie(n.kan, n.si) = decodeKansi(r[schema::Kansi]);
+    n.kyoku = decodeKyoku(r[schema::Kyoku]);
+}
+
+int stemNumber(std::string_view name) {
+    return findName(kanName, name).value_or(0);
+}
+
+namespace {
+
+int mod(int a, int m) {
+    return ((a % m) + m) % m;
+}
+
+// Entry day of each Gregorian month's solar month, by year mod 12.
+constexpr std::array<std::array<int, 12>, 12> setsuiriDay = {{
+    {6, 5, 6, 5, 6, 6, 7, 8, 8, 8, 8, 7},
+    {6, 4, 6, 5, 6, 6, 7, 8, 8, 9, 8, 8},
+    {6, 4, 6, 5, 6, 6, 8, 8, 8, 9, 8, 8},
+    {6, 5, 6, 6, 6, 7, 8, 8, 9, 9, 8, 8},
+    {6, 5, 6, 5, 6, 6, 7, 8, 8, 9, 8, 7},
+    {6, 4, 6, 5, 6, 6, 7, 8, 8, 9, 8, 8},
+    {6, 5, 6, 6, 6, 6, 8, 8, 8, 9, 8, 8},
+    {6, 5, 7, 6, 7, 7, 8, 9, 9, 9, 8, 8},
+    {7, 5, 6, 5, 6, 6, 7, 8, 8, 9, 8, 7},
+    {6, 4, 6, 5, 6, 6, 7, 8, 8, 9, 8, 8},
+    {6, 4, 6, 5, 6, 6, 8, 8, 8, 9, 8, 8},
+    {6, 5, 7, 6, 6, 7, 8, 8, 9, 9, 8, 8},
+}};
+
+} // namespace
+
+int beforeRisshun(int year, int mmdd) {
+    int r = mod(year, 12);
+    bool fourth = r == 1 || r == 2 || r == 5 || r == 9 || r == 10; // 立春 on 4 February
+    return mmdd < (fourth ? 204 : 205) ? 1 : 0;
+}
+
+int beforeSetsuiri(int year, int mmdd) {
+    int m = mmdd / 100, d = mmdd % 100;
+    if (m < 1 || m > 12) return 0;
+    return d < setsuiriDay[static_cast<std::size_t>(mod(year, 12))][static_cast<std::size_t>(m - 1)] ? 1 : 0;
+}
+
+std::pair<StemNo, StemNo> yearMonthStems(int mmdd, int year) {
+    static constexpr std::array<int, 10> yearStems = {9, 10, 1, 2, 3, 4, 5, 6, 7, 8};
+    static constexpr std::array<int, 5> monthBase = {8, 10, 2, 4, 6};
+    int y = beforeRisshun(year, mmdd) ? year - 1 : year;
+    StemNo yearStem = yearStems[static_cast<std::size_t>(mod(y - 1312, 10))];
+    int m = mmdd / 100;
+    int v = monthBase[static_cast<std::size_t>(mod(year - 1312, 5))];
+    StemNo monthStem = mod(m - 1 + v, 10);
+    if (monthStem == 0) monthStem = 10;
+    if (beforeSetsuiri(year, mmdd)) monthStem = monthStem == 1 ? 10 : monthStem - 1;
+    return {yearStem, monthStem};
+}
+
+} // namespace hoshi

@@ -1,0 +1,158 @@
+#include "tablefile.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <atomic>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+#include "errors.h"
+#include "koyomi.h"
+
+namespace hoshi::koyomi {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QString qtPath(const fs::path& p) { return QString::fromUtf8(p.string()); }
+
+std::string fileName(schema::TableKind kind) { return std::string(schema::info(kind).fileName); }
+
+// One Qt Sql connection, closed and removed when it goes.
+class Connection {
+public:
+    explicit Connection(const fs::path& file) {
+        static std::atomic<int> counter{0};
+        name_ = QStringLiteral("hoshi-koyomi-%1").arg(++counter);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(qtPath(file));
+        if (!db.open()) {
+            QString why = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name_);
+            throw Error("cannot open " + file.string() + ": " + why.toStdString());
+        }
+    }
+    ~Connection() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+private:
+    QString name_;
+};
+
+[[noreturn]] void fail(const fs::path& file, const QSqlError& e) {
+    throw Error("cannot write " + file.string() + ": " + e.text().toStdString());
+}
+
+QString sqlText(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+fs::path temporaryName(const fs::path& final) {
+    return final.parent_path() / ("." + final.filename().string() + ".tmp" + std::to_string(getpid()));
+}
+
+// Writes the table into `file` (which must not exist).
+void writeFile(const fs::path& file, schema::TableKind kind, std::span<const CalendarRecord> records) {
+    const schema::TableInfo& t = schema::info(kind);
+    QString columns, marks;
+    for (std::size_t i = 0; i < t.fields.size(); ++i) {
+        columns += (i ? ", " : "") + sqlText(schema::quoted(t.fields[i]));
+        marks += i ? ", ?" : "?";
+    }
+    QString table = sqlText(schema::quoted(t.tableName));
+    Connection c(file);
+    QSqlDatabase db = c.db();
+    QSqlQuery q(db);
+    QString create = "CREATE TABLE " + table + " (";
+    for (std::size_t i = 0; i < t.fields.size(); ++i)
+        create += (i ? ", " : "") + sqlText(schema::quoted(t.fields[i])) + " TEXT";
+    if (!q.exec(create + ")")) fail(file, q.lastError());
+    if (!db.transaction()) fail(file, db.lastError());
+    if (!q.prepare("INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")")) fail(file, q.lastError());
+    for (const CalendarRecord& r : records) {
+        for (std::size_t i = 0; i < t.fields.size(); ++i)
+            q.bindValue(static_cast<int>(i), QString::fromStdString(r.f[i]));
+        if (!q.exec()) fail(file, q.lastError());
+    }
+    if (!db.commit()) fail(file, db.lastError());
+}
+
+// Writes each table under a temporary name, then renames them all into place.
+void writeAll(const fs::path& dbDir, std::span<const schema::TableKind> kinds,
+              std::span<const std::span<const CalendarRecord>> records) {
+    std::vector<fs::path> temps;
+    auto removeTemps = [&temps] {
+        std::error_code ignored;
+        for (const fs::path& p : temps) fs::remove(p, ignored);
+    };
+    try {
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            fs::path final = dbDir / fileName(kinds[i]);
+            temps.push_back(temporaryName(final));
+            fs::remove(temps.back());
+            writeFile(temps.back(), kinds[i], records[i]);
+        }
+        for (std::size_t i = 0; i < kinds.size(); ++i) fs::rename(temps[i], dbDir / fileName(kinds[i]));
+    } catch (const fs::filesystem_error& e) {
+        removeTemps();
+        throw Error(std::string("cannot write the calendar: ") + e.what());
+    } catch (...) {
+        removeTemps();
+        throw;
+    }
+}
+
+} // namespace
+
+void writeTable(const fs::path& dbDir, schema::TableKind kind, std::span<const CalendarRecord> records) {
+    if (!fs::is_directory(dbDir)) throw Error("no folder " + dbDir.string());
+    schema::TableKind kinds[] = {kind};
+    std::span<const CalendarRecord> rows[] = {records};
+    writeAll(dbDir, kinds, rows);
+}
+
+void writeKoyomi(const fs::path& dbDir, const Koyomi& k) {
+    std::error_code ec;
+    fs::create_directories(dbDir, ec);
+    if (!fs::is_directory(dbDir)) throw Error("cannot create the folder " + dbDir.string());
+    schema::TableKind kinds[] = {schema::TableKind::Day, schema::TableKind::Month, schema::TableKind::Year};
+    std::span<const CalendarRecord> rows[] = {k.days, k.months, k.years};
+    writeAll(dbDir, kinds, rows);
+}
+
+std::vector<CalendarRecord> readTable(const fs::path& dbDir, schema::TableKind kind) {
+    fs::path file = dbDir / fileName(kind);
+    if (!fs::is_regular_file(file)) throw Error("no table file " + file.string());
+    const schema::TableInfo& t = schema::info(kind);
+    QString columns;
+    for (std::size_t i = 0; i < t.fields.size(); ++i)
+        columns += (i ? ", " : "") + sqlText(schema::quoted(t.fields[i]));
+    Connection c(file);
+    QSqlQuery q(c.db());
+    q.setForwardOnly(true);
+    if (!q.exec("SELECT " + columns + " FROM " + sqlText(schema::quoted(t.tableName)) + " ORDER BY " +
+                sqlText(schema::quoted(t.fields[0]))))
+        throw Error("cannot read " + file.string() + ": " + q.lastError().text().toStdString());
+    std::vector<CalendarRecord> out;
+    while (q.next()) {
+        CalendarRecord r;
+        for (std::size_t i = 0; i < t.fields.size(); ++i) r.f[i] = q.value(static_cast<int>(i)).toString().toStdString();
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+} // namespace hoshi::koyomi
