@@ -1,0 +1,24 @@
+// hoshikura-art OUTDIR: writes title.bmp and hoshikura.png into OUTDIR.
+
+#include <QGuiApplication>
+
+#include <exception>
+#include <iostream>
+
+#include "artpainter.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: hoshikura-art OUTDIR\n";
+        return 2;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    try {
+        hoshi::assets::writeArt(QString::fromLocal8Bit(argv[1]));
+    } catch (const std::exception& e) {
+        std::cerr << "hoshikura-art: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
