@@ -134,13 +134,14 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
             continue;
         }
         if (fields.size() != names.size())
-            refuse(Form, std::to_string(fields.size()) + " fields instead of " + std::to_string(names.size()));
+            refuse(Form,
+                   std::to_string(fields.size()) + " fields instead of " + std::to_string(names.size()));
         CalendarRecord r;
         for (std::size_t i = 0; i < names.size(); ++i) r.f[i] = std::move(fields[i]);
         if (auto p = recordProblem(kind, r)) refuse(p->kind, p->text);
         if (!out.empty() && !(out.back().key() < r.key()))
-            refuse(RecordProblem::Kind::Range, std::string(names[0]) + " \"" + r.key() + "\" does not follow \"" +
-                                                   out.back().key() + "\"");
+            refuse(RecordProblem::Kind::Range, std::string(names[0]) + " \"" + r.key() +
+                                                   "\" does not follow \"" + out.back().key() + "\"");
         out.push_back(std::move(r));
     }
     if (out.empty()) refuse(Form, "no records after the header");
@@ -169,7 +170,8 @@ void exportTable(const fs::path& dbDir, schema::TableKind kind, const fs::path& 
 }
 
 void importTable(const fs::path& dbDir, schema::TableKind kind, const fs::path& file, Encoding encoding) {
-    std::vector<CalendarRecord> records = tableFromCsv(kind, readFile(file), encoding, file.filename().string());
+    std::vector<CalendarRecord> records =
+        tableFromCsv(kind, readFile(file), encoding, file.filename().string());
     writeTable(dbDir, kind, records);
 }
 

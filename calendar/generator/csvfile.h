@@ -32,9 +32,9 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
 
 // The table file of `kind` in dbDir to a CSV file (written under a
 // temporary name, then renamed), and back. Throw hoshi::Error.
-void exportTable(const std::filesystem::path& dbDir, schema::TableKind kind, const std::filesystem::path& file,
-                 Encoding encoding);
-void importTable(const std::filesystem::path& dbDir, schema::TableKind kind, const std::filesystem::path& file,
-                 Encoding encoding);
+void exportTable(const std::filesystem::path& dbDir, schema::TableKind kind,
+                 const std::filesystem::path& file, Encoding encoding);
+void importTable(const std::filesystem::path& dbDir, schema::TableKind kind,
+                 const std::filesystem::path& file, Encoding encoding);
 
 } // namespace hoshi::koyomi

@@ -57,7 +57,9 @@ int monthSexagenaryIndex(int year, int month) {
     return mod(12 * (year - 1984) + month, 60);
 }
 
-int yearKyoku(int year) { return 1 + mod(1990 - year, 9); }
+int yearKyoku(int year) {
+    return 1 + mod(1990 - year, 9);
+}
 
 CalendarRecord monthRecord(int year, int month) {
     int n = monthSexagenaryIndex(year, month);
@@ -102,7 +104,7 @@ Koyomi generateKoyomi(const KoyomiOptions& o) {
     for (int d : kyusei.leapDays()) k.leapDays.push_back(fromDayNumber(d));
     const int first = dayNumber(o.from), last = dayNumber(o.to);
     k.days.reserve(static_cast<std::size_t>(last - first + 1));
-    std::size_t term = 0;   // next term not yet in force
+    std::size_t term = 0; // next term not yet in force
     const SolarTerm* inForce = nullptr;
     const SolarTerm* setu = nullptr;
     for (int day = first; day <= last; ++day) {

@@ -34,7 +34,7 @@ inline constexpr CivilDate latestDate{2200, 12, 31};
 struct KoyomiOptions {
     CivilDate from{1900, 1, 1};
     CivilDate to{2100, 12, 31};
-    int utcOffsetMinutes = 9 * 60; // Japan Standard Time
+    int utcOffsetMinutes = 9 * 60;    // Japan Standard Time
     std::vector<CivilDate> leapDates; // 閏 overrides (nikkakyusei.h)
 };
 

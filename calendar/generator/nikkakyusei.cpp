@@ -11,19 +11,25 @@ namespace hoshi::koyomi {
 
 namespace {
 
-constexpr int kougo = 30;            // 甲午
-constexpr int leapSpan = 240;        // switch days around a 閏
-constexpr int leapTurn = 210;        // days of the old direction across a 閏
+constexpr int kougo = 30;     // 甲午
+constexpr int leapSpan = 240; // switch days around a 閏
+constexpr int leapTurn = 210; // days of the old direction across a 閏
 constexpr int plainSpan = 180;
 
 // The 甲子 on or before a solstice date, and the one after.
-int kousiBefore(int day) { return day - daySexagenaryIndex(day); }
-int kousiAfter(int day) { return kousiBefore(day) + 60; }
+int kousiBefore(int day) {
+    return day - daySexagenaryIndex(day);
+}
+int kousiAfter(int day) {
+    return kousiBefore(day) + 60;
+}
 bool isCandidate(int switchDay, int solstice) {
     return switchDay == kousiBefore(solstice) || switchDay == kousiAfter(solstice);
 }
 
-std::string dateText(int day) { return dayKey(fromDayNumber(day)); }
+std::string dateText(int day) {
+    return dayKey(fromDayNumber(day));
+}
 
 } // namespace
 
@@ -60,8 +66,9 @@ NikkaKyusei::NikkaKyusei(std::vector<Solstice> solstices, std::span<const CivilD
     for (std::size_t k = 1; k < switch_.size(); ++k) {
         int span = switch_[k] - switch_[k - 1];
         if (span != plainSpan && span != leapSpan)
-            throw OutOfRangeError("the 閏 dates leave " + std::to_string(span) + " days between the switch days " +
-                                  dateText(switch_[k - 1]) + " and " + dateText(switch_[k]));
+            throw OutOfRangeError("the 閏 dates leave " + std::to_string(span) +
+                                  " days between the switch days " + dateText(switch_[k - 1]) + " and " +
+                                  dateText(switch_[k]));
     }
 }
 

@@ -86,7 +86,8 @@ Problem checkMonthDay(const std::string& v) {
 
 Problem checkTime(const std::string& v) {
     if (!matches(v, "99:99")) return form("時刻", v, "of the form HH:MM");
-    if (number(v.substr(0, 2)) > 23 || number(v.substr(3, 2)) > 59) return range("時刻", v, "a time 00:00..23:59");
+    if (number(v.substr(0, 2)) > 23 || number(v.substr(3, 2)) > 59)
+        return range("時刻", v, "a time 00:00..23:59");
     return {};
 }
 
@@ -100,7 +101,8 @@ std::optional<RecordProblem> recordProblem(schema::TableKind kind, const Calenda
     if (kind != schema::TableKind::Day) return {};
     auto sekki = findName(sekkiName, r[schema::Sekki]);
     if (!sekki) return range("節気", r[schema::Sekki], "one of the 24 solar-term names");
-    if (!findName(sangenName, r[schema::Sangen], 1)) return range("3元", r[schema::Sangen], "上元, 中元 or 下元");
+    if (!findName(sangenName, r[schema::Sangen], 1))
+        return range("3元", r[schema::Sangen], "上元, 中元 or 下元");
     if (auto p = checkMonthDay(r[schema::Setuiri])) return p;
     return checkTime(r[schema::Jikoku]);
 }

@@ -15,8 +15,11 @@
 namespace hoshi::koyomi {
 
 struct RecordProblem {
-    enum class Kind { Form, Range } kind; // Form: a conversion error; Range: a name or number outside its table
-    std::string text;                     // names the field and the rejected value
+    enum class Kind {
+        Form,
+        Range
+    } kind;           // Form: a conversion error; Range: a name or number outside its table
+    std::string text; // names the field and the rejected value
 };
 
 std::optional<RecordProblem> recordProblem(schema::TableKind kind, const CalendarRecord& r);

@@ -25,8 +25,12 @@ struct SunLongitude {
 //      precession), eraEcm06;
 //   5. plus the nutation in longitude Δψ (IAU 2000A, IAU 2006 adjusted),
 //      eraNut06a.
-// Source: the routines of ERFA, derived from the IAU SOFA library; IERS
-// Conventions (2010), chapter 5.
+// Source: the routines of ERFA (liberfa), derived from the IAU SOFA library;
+// IERS Conventions (2010), chapter 5. eraEpv00 is a simplified VSOP2000
+// (Moisson & Bretagnon 2001): heliocentric position within 11.2 km of JPL
+// DE405 over 1900–2100, about twice that by 1800 and 2200 — 0.4 s and
+// 0.8 s of the Sun's motion. Precession, nutation and aberration add a few
+// milliarcseconds at most (< 0.1 s).
 SunLongitude apparentSolarLongitude(double ttJd);
 
 // The TT instant (Julian Date) at which the apparent longitude reaches term
@@ -35,9 +39,9 @@ SunLongitude apparentSolarLongitude(double ttJd);
 double solarTermInstant(int index, double guessJd);
 
 struct SolarTerm {
-    int index;            // 0..23, 冬至 = 0
-    double ttJd;          // the instant, TT
-    CivilDateTime start;  // local time rounded to the minute, as almanacs publish it
+    int index;           // 0..23, 冬至 = 0
+    double ttJd;         // the instant, TT
+    CivilDateTime start; // local time rounded to the minute, as almanacs publish it
 };
 
 // The 24 terms of each Gregorian year fromYear..toYear, in time order: per
@@ -48,6 +52,8 @@ struct SolarTerm {
 std::vector<SolarTerm> solarTerms(int fromYear, int toYear, int utcOffsetMinutes);
 
 // True for the 節 (odd index), which begin the solar months.
-constexpr bool isSetu(int index) { return index % 2 == 1; }
+constexpr bool isSetu(int index) {
+    return index % 2 == 1;
+}
 
 } // namespace hoshi::koyomi

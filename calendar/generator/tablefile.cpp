@@ -19,9 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString qtPath(const fs::path& p) { return QString::fromUtf8(p.string()); }
+QString qtPath(const fs::path& p) {
+    return QString::fromUtf8(p.string());
+}
 
-std::string fileName(schema::TableKind kind) { return std::string(schema::info(kind).fileName); }
+std::string fileName(schema::TableKind kind) {
+    return std::string(schema::info(kind).fileName);
+}
 
 // One Qt Sql connection, closed and removed when it goes.
 class Connection {
@@ -58,7 +62,9 @@ private:
     throw Error("cannot write " + file.string() + ": " + e.text().toStdString());
 }
 
-QString sqlText(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString sqlText(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 fs::path temporaryName(const fs::path& final) {
     return final.parent_path() / ("." + final.filename().string() + ".tmp" + std::to_string(getpid()));
@@ -81,7 +87,8 @@ void writeFile(const fs::path& file, schema::TableKind kind, std::span<const Cal
         create += (i ? ", " : "") + sqlText(schema::quoted(t.fields[i])) + " TEXT";
     if (!q.exec(create + ")")) fail(file, q.lastError());
     if (!db.transaction()) fail(file, db.lastError());
-    if (!q.prepare("INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")")) fail(file, q.lastError());
+    if (!q.prepare("INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")"))
+        fail(file, q.lastError());
     for (const CalendarRecord& r : records) {
         for (std::size_t i = 0; i < t.fields.size(); ++i)
             q.bindValue(static_cast<int>(i), QString::fromStdString(r.f[i]));
@@ -149,7 +156,8 @@ std::vector<CalendarRecord> readTable(const fs::path& dbDir, schema::TableKind k
     std::vector<CalendarRecord> out;
     while (q.next()) {
         CalendarRecord r;
-        for (std::size_t i = 0; i < t.fields.size(); ++i) r.f[i] = q.value(static_cast<int>(i)).toString().toStdString();
+        for (std::size_t i = 0; i < t.fields.size(); ++i)
+            r.f[i] = q.value(static_cast<int>(i)).toString().toStdString();
         out.push_back(std::move(r));
     }
     return out;

@@ -20,11 +20,11 @@ double deltaTEspenakMeeus(double y) {
     }
     if (y >= 1800 && y < 1860) {
         double t = y - 1800;
-        return 13.72 + t * (-0.332447 +
-                            t * (0.0068612 +
-                                 t * (0.0041116 +
-                                      t * (-0.00037436 + t * (0.0000121272 + t * (-0.0000001699 +
-                                                                                  t * 0.000000000875))))));
+        return 13.72 +
+               t * (-0.332447 +
+                    t * (0.0068612 + t * (0.0041116 + t * (-0.00037436 +
+                                                           t * (0.0000121272 +
+                                                                t * (-0.0000001699 + t * 0.000000000875))))));
     }
     if (y >= 1860 && y < 1900) {
         double t = y - 1860;
@@ -48,7 +48,9 @@ double deltaTEspenakMeeus(double y) {
 namespace {
 
 // Decimal year of a Julian Date, as the ΔT polynomials take it.
-double decimalYear(double jd) { return 2000.0 + (jd - ERFA_DJ00) / ERFA_DJY; }
+double decimalYear(double jd) {
+    return 2000.0 + (jd - ERFA_DJ00) / ERFA_DJY;
+}
 
 struct Civil {
     double jd; // UT, or UTC as a quasi-JD (ERFA's convention on a leap-second day)

@@ -1,0 +1,156 @@
+// Table files and their CSV form: round trips, and imports that refuse a bad
+// line with its number and change nothing.
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "errors.h"
+#include "generator/csvfile.h"
+#include "generator/koyomi.h"
+#include "generator/tablefile.h"
+#include "sjis.h"
+#include "tempdir.h"
+
+namespace hoshi::koyomi {
+namespace {
+
+using schema::TableKind;
+using testing::TempDir;
+
+std::string slurp(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void spit(const std::filesystem::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+const Koyomi& sample() {
+    static const Koyomi k = [] {
+        KoyomiOptions o;
+        o.from = {2019, 11, 20};
+        o.to = {2020, 2, 10};
+        return generateKoyomi(o);
+    }();
+    return k;
+}
+
+const std::vector<CalendarRecord>& rows(TableKind kind) {
+    const Koyomi& k = sample();
+    return kind == TableKind::Day ? k.days : kind == TableKind::Month ? k.months : k.years;
+}
+
+TEST(CsvFile, ExportImportRoundTrip) {
+    for (Encoding enc : {Encoding::Utf8, Encoding::ShiftJis}) {
+        TempDir a, b;
+        writeKoyomi(a.path(), sample());
+        for (TableKind kind : {TableKind::Day, TableKind::Month, TableKind::Year}) {
+            std::filesystem::path csv = a.path() / "table.csv";
+            exportTable(a.path(), kind, csv, enc);
+            importTable(b.path(), kind, csv, enc);
+            EXPECT_EQ(readTable(b.path(), kind), rows(kind));
+        }
+    }
+}
+
+TEST(CsvFile, TextForm) {
+    std::string csv = tableToCsv(TableKind::Day, std::span(rows(TableKind::Day)).first(1), Encoding::Utf8);
+    EXPECT_EQ(csv, "日,干支,陰陽,局,節気,3元,節入り日,時刻\r\n"
+                   "2019/11/20,辛酉,陰,3,立冬,下元,11/08,02:24\r\n");
+    EXPECT_EQ(tableToCsv(TableKind::Year, rows(TableKind::Year), Encoding::ShiftJis),
+              utf8ToSjis("年,干支,陰陽,局\r\n2019,己亥,陰,8\r\n2020,庚子,陰,7\r\n"));
+}
+
+struct BadFile {
+    TableKind kind;
+    int line;           // line that carries the fault (1 = header)
+    std::string text;   // replaces that line of a good file ("" = remove the line)
+    const char* reason; // part of the message
+    bool range;         // OutOfRangeError, else ConversionError
+};
+
+const BadFile badFiles[] = {
+    {TableKind::Day, 1, "日,干支,陰陽,局,節気,3元,節入日,時刻", "header", false},
+    {TableKind::Day, 3, "2019/11/2,壬戌,陰,3,立冬,中元,11/08,02:24", "日", false},
+    {TableKind::Day, 3, "2019/11/31,壬戌,陰,3,立冬,中元,11/08,02:24", "日", true},
+    {TableKind::Day, 3, "2019/11/20,壬戌,陰,3,立冬,中元,11/08,02:24", "does not follow", true},
+    {TableKind::Day, 4, "2019/11/22,子亥,陰,2,小雪,中元,11/08,02:24", "干支", true},
+    {TableKind::Day, 4, "2019/11/22,癸子,陰,2,小雪,中元,11/08,02:24", "sixty-cycle", true},
+    {TableKind::Day, 4, "2019/11/22,癸亥,阳,2,小雪,中元,11/08,02:24", "陰陽", true},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,１,小雪,中元,11/08,02:24", "局", false},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,0,小雪,中元,11/08,02:24", "局", false},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,処暑,中元,11/08,02:24", "節気", true},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,上,11/08,02:24", "3元", true},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/8,02:24", "節入り日", false},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/08,24:00", "時刻", true},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/08", "fields", false},
+    {TableKind::Day, 4, "\"2019/11/22,癸亥,陰,2,小雪,中元,11/08,02:24", "quoted", false},
+    {TableKind::Day, 4, "", "empty", false},
+    {TableKind::Month, 2, "2019/13,乙亥,陰,5", "月", true},
+    {TableKind::Month, 3, "2019/12,丙子,陰陰,4", "陰陽", true},
+    {TableKind::Year, 2, "19,己亥,陰,1", "年", false},
+};
+
+// A good CSV of the sample with line `b.line` replaced.
+std::string withBadLine(const BadFile& b) {
+    std::istringstream in(tableToCsv(b.kind, rows(b.kind), Encoding::Utf8));
+    std::string out, line;
+    for (int n = 1; std::getline(in, line); ++n) out += (n == b.line ? b.text + "\r" : line) + "\n";
+    return out;
+}
+
+TEST(CsvFile, ImportRefusesABadLineAndChangesNothing) {
+    TempDir dir;
+    writeKoyomi(dir.path(), sample());
+    for (const BadFile& b : badFiles) {
+        std::filesystem::path table = dir.path() / std::string(schema::info(b.kind).fileName);
+        std::string before = slurp(table);
+        std::filesystem::path csv = dir.path() / "bad.csv";
+        spit(csv, withBadLine(b));
+        try {
+            importTable(dir.path(), b.kind, csv, Encoding::Utf8);
+            ADD_FAILURE() << "accepted: " << b.text;
+        } catch (const Error& e) {
+            std::string what = e.what();
+            EXPECT_NE(what.find("bad.csv line " + std::to_string(b.line) + ":"), std::string::npos) << what;
+            EXPECT_NE(what.find(b.reason), std::string::npos) << what;
+            EXPECT_EQ(dynamic_cast<const OutOfRangeError*>(&e) != nullptr, b.range) << what;
+        }
+        EXPECT_EQ(slurp(table), before) << b.text;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4)
+        << "left a temporary file";
+}
+
+TEST(CsvFile, ShiftJisLinesAreCheckedLineByLine) {
+    std::string good = tableToCsv(TableKind::Year, rows(TableKind::Year), Encoding::ShiftJis);
+    EXPECT_EQ(tableFromCsv(TableKind::Year, good, Encoding::ShiftJis, "y.csv"), rows(TableKind::Year));
+    std::string bad = good + "2021,\x81\x7f\xff,\x89\x41,8\r\n"; // bytes that are not code page 932
+    try {
+        tableFromCsv(TableKind::Year, bad, Encoding::ShiftJis, "y.csv");
+        FAIL() << "accepted bytes that are not Shift-JIS";
+    } catch (const ConversionError& e) {
+        EXPECT_NE(std::string(e.what()).find("y.csv line 4: not Shift-JIS"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(tableFromCsv(TableKind::Year, "年,干支,陰陽,局\r\n", Encoding::Utf8, "y.csv"),
+                 ConversionError);
+    EXPECT_EQ(tableFromCsv(TableKind::Year, "\xEF\xBB\xBF年,干支,陰陽,局\n2019,己亥,陰,1局\n", Encoding::Utf8,
+                           "y.csv")
+                  .at(0)[schema::Kyoku],
+              "1局");
+}
+
+TEST(TableFile, MissingOrForeignFiles) {
+    TempDir dir;
+    EXPECT_THROW(readTable(dir.path(), TableKind::Day), Error);
+    spit(dir.path() / "暦日.DB", "not a database");
+    EXPECT_THROW(readTable(dir.path(), TableKind::Day), Error);
+    EXPECT_THROW(writeTable(dir.path() / "missing", TableKind::Day, rows(TableKind::Day)), Error);
+}
+
+} // namespace
+} // namespace hoshi::koyomi
