@@ -114,4 +114,16 @@ private:
     bool pendingRecords_ = false;
 };
 
+// Holds a table's change notifications for the life of a scope.
+class NotificationHold {
+public:
+    explicit NotificationHold(CalendarTable& t) : t_(t) { t_.holdNotifications(); }
+    ~NotificationHold() { t_.releaseNotifications(); }
+    NotificationHold(const NotificationHold&) = delete;
+    NotificationHold& operator=(const NotificationHold&) = delete;
+
+private:
+    CalendarTable& t_;
+};
+
 } // namespace hoshi

@@ -1,0 +1,417 @@
+#include "boardscreen.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
+
+#include "calendarmodel.h"
+#include "calendartable.h"
+#include "centreonscreen.h"
+#include "decoders.h"
+#include "errorbox.h"
+#include "hoshimidb1.h"
+#include "kanmo1.h"
+#include "qtext.h"
+
+namespace hoshi {
+
+namespace {
+
+constexpr int frameWidth = 455, frameHeight = 428;
+constexpr QSize cellSize{38, 22};
+constexpr QSize memoSize{137, 75};
+const QColor navy(0, 0, 128);
+const QColor frameYellow(255, 221, 0);
+
+QFont pixelFont(const QString& family, int px, bool bold = false) {
+    QFont f(family);
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+// Esc in the grid drops the edit of the current record, as a data-bound
+// grid does.
+class GridKeys : public QObject {
+public:
+    GridKeys(QObject* parent, std::function<void()> onEscape)
+        : QObject(parent), onEscape_(std::move(onEscape)) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) onEscape_();
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    std::function<void()> onEscape_;
+};
+
+} // namespace
+
+TBoardScreen::TBoardScreen(BoardKind kind, schema::TableKind table, TKanMo1& kanmo, const Geometry& g,
+                           const std::vector<BoundField>& fields, const std::vector<Column>& columns,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), kanmo_(kanmo), kind_(kind), tableKind_(table), g_(g), fields_(fields),
+      columns_(columns) {
+    setWindowTitle(g.caption);
+    setFixedSize(g.client);
+    setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), g.fontPx));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, navy);
+    setPalette(pal);
+
+    buildPanel(fields);
+    buildGrid(columns);
+    buildBoard();
+    centreOnScreen(*this);
+}
+
+void TBoardScreen::buildPanel(const std::vector<BoundField>& fields) {
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, g_.client.width(), g_.panelHeight);
+    Panel1->setAutoFillBackground(true);
+    QPalette pp = Panel1->palette();
+    pp.setColor(QPalette::Window, QColor(212, 208, 200));
+    Panel1->setPalette(pp);
+
+    CaptionDBNavi1 = new TCaptionDBNavi(Panel1);
+    CaptionDBNavi1->setObjectName(QStringLiteral("CaptionDBNavi1"));
+    CaptionDBNavi1->setGeometry(4, (g_.panelHeight - g_.navigator.height()) / 2, g_.navigator.width(),
+                                g_.navigator.height());
+    CaptionDBNavi1->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    CaptionDBNavi1->setVisibleButtons(TCaptionDBNavi::AllButtons &
+                                      ~TCaptionDBNavi::Buttons(TCaptionDBNavi::Delete));
+    CaptionDBNavi1->setCaptions({QStringLiteral("先頭"), QStringLiteral("前へ"), QStringLiteral("後へ"),
+                                 QStringLiteral("最後"), QStringLiteral("挿入"), QStringLiteral("削除"),
+                                 QStringLiteral("編集"), QStringLiteral("登録"), QStringLiteral("取消"),
+                                 QStringLiteral("更新")});
+    connect(CaptionDBNavi1, &TCaptionDBNavi::clicked, this,
+            [this](TCaptionDBNavi::Button b) { CaptionDBNavi1Click(b); });
+    connect(CaptionDBNavi1, &TCaptionDBNavi::actionFailed, this,
+            [this](TCaptionDBNavi::Button, const QString& text) { showErrorBox(this, text); });
+
+    computeButton = new QPushButton(g_.computeCaption, Panel1);
+    computeButton->setObjectName(QStringLiteral("kantei"));
+    computeButton->hide();
+    connect(computeButton, &QPushButton::clicked, this, [this] { compute(); });
+
+    int x = g_.navigator.width() + 14;
+    const int h = 22;
+    for (const BoundField& f : fields) {
+        auto* e = new QLineEdit(Panel1);
+        e->setObjectName(f.name);
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+        e->setGeometry(x, (g_.panelHeight - h) / 2, f.width, h);
+        e->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13));
+        boundEdits.push_back(e);
+        x += f.width + 4;
+        if (f.name == QStringLiteral("ymd") && kind_ == BoardKind::year) {
+            auto* unit = new QLabel(QStringLiteral("年"), Panel1);
+            unit->setGeometry(x, (g_.panelHeight - h) / 2, 16, h);
+            x += 20;
+        }
+    }
+}
+
+QLineEdit* TBoardScreen::boundEdit(const QString& name) const {
+    for (QLineEdit* e : boundEdits)
+        if (e->objectName() == name) return e;
+    return nullptr;
+}
+
+void TBoardScreen::buildGrid(const std::vector<Column>&) {
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setGeometry(0, g_.panelHeight, g_.gridWidth, g_.client.height() - g_.panelHeight);
+    DBGrid1->setFrameShape(QFrame::NoFrame);
+    DBGrid1->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    DBGrid1->horizontalHeader()->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), g_.gridTitlePx));
+    DBGrid1->horizontalHeader()->setMinimumSectionSize(12);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(18);
+    DBGrid1->verticalHeader()->setFixedWidth(12);
+    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DBGrid1->verticalHeader()->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 1));
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    DBGrid1->setWordWrap(false);
+    DBGrid1->setTextElideMode(Qt::ElideNone);
+    DBGrid1->setStyleSheet(
+        QStringLiteral("QTableView::item { padding: 0px 2px; } QHeaderView::section { padding: 0px 1px; }"));
+    DBGrid1->installEventFilter(new GridKeys(DBGrid1, [this] {
+        if (table_ && table_->state() != RecordCursor::State::Browse) {
+            table_->cancel();
+            refreshBoundFields();
+        }
+    }));
+    connect(DBGrid1, &QTableView::clicked, this, [this](const QModelIndex&) { DBGrid1CellClick(); });
+}
+
+void TBoardScreen::buildBoard() {
+    const QPoint f = g_.frame;
+    const int cw = frameWidth / 3, ch = frameHeight / 3;
+
+    kansi = new QLabel(QStringLiteral("干支"), this);
+    kansi->setObjectName(QStringLiteral("kansi"));
+    rokugilbl = new QLabel(QStringLiteral("六儀"), this);
+    rokugilbl->setObjectName(QStringLiteral("rokugilbl"));
+    for (QLabel* l : {kansi, rokugilbl}) {
+        l->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 15, true));
+        l->setStyleSheet(QStringLiteral("color: yellow;"));
+    }
+    kansi->setGeometry(f.x(), g_.headerY, 260, 20);
+    rokugilbl->setGeometry(f.x(), g_.headerY + 21, 200, 20);
+
+    struct Action {
+        QPushButton*& button;
+        const char* name;
+        QString caption;
+    };
+    const Action actions[] = {{houitori, "houitori", QStringLiteral("方位取")},
+                              {detaail, "detaail", QStringLiteral("詳細")},
+                              {prnbtn, "prnbtn", QStringLiteral("印刷")},
+                              {BitBtn1, "BitBtn1", QStringLiteral("閉じる")}};
+    int bx = f.x() + frameWidth - 4 * 53 + 3;
+    for (const Action& a : actions) {
+        a.button = new QPushButton(a.caption, this);
+        a.button->setObjectName(QString::fromLatin1(a.name));
+        a.button->setGeometry(bx, g_.headerY + 2, 50, 28);
+        a.button->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13));
+        bx += 53;
+    }
+    // The detail, direction-taking and print functions come with their own windows.
+    houitori->setEnabled(false);
+    detaail->setEnabled(false);
+    prnbtn->setEnabled(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto direction = [&](const QString& text, int x, int y, int w, Qt::Alignment align) {
+        auto* l = new QLabel(text, this);
+        l->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), g_.directionPx, true));
+        l->setStyleSheet(QStringLiteral("color: white;"));
+        l->setAlignment(align);
+        l->setGeometry(x, y, w, g_.directionPx + 4);
+    };
+    direction(QStringLiteral(" 南 "), f.x(), f.y() - g_.directionPx - 5, frameWidth, Qt::AlignHCenter);
+    direction(QStringLiteral(" 北 "), f.x(), f.y() + frameHeight + 2, frameWidth, Qt::AlignHCenter);
+    direction(QStringLiteral("東 "), f.x() - g_.directionPx - 6, f.y() + frameHeight / 2 - 10,
+              g_.directionPx + 4, Qt::AlignRight);
+    direction(QStringLiteral("西 "), f.x() + frameWidth + 3, f.y() + frameHeight / 2 - 10, g_.directionPx + 4,
+              Qt::AlignLeft);
+
+    const QFont cellFont = pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13, true);
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        const int x0 = f.x() + ((p - 1) % 3) * cw + (cw - 3 * cellSize.width() - 2 * 6) / 2;
+        const int y0 = f.y() + ((p - 1) / 3) * ch + 8;
+        auto cell = [&](const char* prefix, int col, int row) {
+            auto* b = new QToolButton(this);
+            b->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(p));
+            b->setGeometry(x0 + col * (cellSize.width() + 6), y0 + row * (cellSize.height() + 3),
+                           cellSize.width(), cellSize.height());
+            b->setFont(cellFont);
+            b->setFocusPolicy(Qt::NoFocus);
+            b->setAutoRaise(true);
+            return b;
+        };
+        seiCell[p] = cell("sei", 0, 0);
+        kyuCell[p] = cell("kyu", 1, 0);
+        tenCell[p] = cell("ten", 2, 0);
+        monCell[p] = cell("mon", 0, 1);
+        jinCell[p] = cell("jin", 1, 1);
+        tiCell[p] = cell("ti", 2, 1);
+        tenCell[p]->setProperty("plate", "ten");
+        tiCell[p]->setProperty("plate", "ti");
+        if (p == 5) continue;
+        auto* m = new QPlainTextEdit(this);
+        m->setObjectName(QStringLiteral("Memo%1").arg(p));
+        m->setGeometry(f.x() + ((p - 1) % 3) * cw + (cw - memoSize.width()) / 2 + 1,
+                       y0 + 2 * cellSize.height() + 10, memoSize.width(), memoSize.height() - 8);
+        m->setFont(pixelFont(QStringLiteral("ＭＳ ゴシック"), 12));
+        m->setReadOnly(true);
+        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        Memo[p] = m;
+    }
+    setStyleSheet(QStringLiteral(
+        "QToolButton { background: #f7f3e3; color: #101060; border: 1px solid #b8a35a; border-radius: 2px; }"
+        "QToolButton[plate=\"ten\"] { background: #fff6c8; }"
+        "QToolButton[plate=\"ti\"] { background: #e6eefc; }"
+        "QToolButton:hover { border-color: #ff8800; }"));
+}
+
+void TBoardScreen::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(frameYellow, 2));
+    const QRect r(g_.frame, QSize(frameWidth, frameHeight));
+    painter.drawRect(r);
+    for (int i = 1; i < 3; ++i) {
+        painter.drawLine(r.left() + i * frameWidth / 3, r.top(), r.left() + i * frameWidth / 3, r.bottom());
+        painter.drawLine(r.left(), r.top() + i * frameHeight / 3, r.right(), r.top() + i * frameHeight / 3);
+    }
+}
+
+void TBoardScreen::attach(Thoshimidb1& store) {
+    table_ = &store.table(tableKind_);
+    model_ = &store.model(tableKind_);
+    DBGrid1->setModel(model_);
+    // Each column takes its own width, or more where the font needs it to
+    // show the field's widest form and its title whole.
+    const QFontMetrics cellMetrics(DBGrid1->font()), titleMetrics(DBGrid1->horizontalHeader()->font());
+    for (const Column& col : columns_) {
+        int c = table_->fieldIndex(col.field);
+        if (c < 0) continue;
+        const QString title = col.title.isEmpty() ? qs(col.field) : col.title;
+        const int need =
+            std::max(cellMetrics.horizontalAdvance(col.sample), titleMetrics.horizontalAdvance(title)) + 6;
+        DBGrid1->setColumnWidth(c, std::max(col.width, need));
+        if (!col.title.isEmpty()) model_->setHeaderData(c, Qt::Horizontal, col.title);
+    }
+    CaptionDBNavi1->setCursor(table_);
+    connect(table_, &CalendarTable::currentChanged, this, [this](int row) { followCursor(row); });
+    connect(table_, &CalendarTable::rowChanged, this, [this](int) { refreshBoundFields(); });
+    connect(table_, &CalendarTable::recordsChanged, this, [this] {
+        refreshBoundFields();
+        followCursor(table_->recNo());
+    });
+    connect(table_, &CalendarTable::stateChanged, CaptionDBNavi1,
+            [this] { CaptionDBNavi1->updateButtons(); });
+    connect(model_, &CalendarModel::failed, this, [this](const QString& text) { showErrorBox(this, text); });
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now, const QModelIndex&) {
+                if (now.isValid()) gridRowChanged(now.row());
+            });
+    followCursor(table_->recNo());
+    refreshBoundFields();
+}
+
+void TBoardScreen::refreshBoundFields() {
+    if (!table_) return;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        boundEdits[i]->setText(table_->fieldText(fields_[i].field));
+    CaptionDBNavi1->updateButtons();
+}
+
+// The grid shows the table's current record wherever the cursor was moved from.
+void TBoardScreen::followCursor(int row) {
+    refreshBoundFields();
+    if (row < 0 || !model_ || following_) return;
+    following_ = true;
+    QModelIndex cur = DBGrid1->currentIndex();
+    QModelIndex target = model_->index(row, cur.isValid() ? cur.column() : 0);
+    if (cur.row() != row) {
+        DBGrid1->setCurrentIndex(target);
+        DBGrid1->scrollTo(target);
+    }
+    following_ = false;
+}
+
+// Keyboard or mouse moved the grid's current row: move the cursor there,
+// without recomputing.
+void TBoardScreen::gridRowChanged(int row) {
+    if (following_ || !table_ || row == table_->recNo()) return;
+    try {
+        table_->moveTo(row);
+    } catch (const std::exception& e) {
+        showErrorBox(this, e);
+        followCursor(table_->recNo());
+    }
+}
+
+const std::vector<TBoardScreen::Column>& TBoardScreen::dayColumns() {
+    static const std::vector<Column> columns = {
+        {"日", 65, {}, QStringLiteral("0000/00/00")},
+        {"干支", 38, {}, QStringLiteral("甲子")},
+        {"陰陽", 20, {}, QStringLiteral("陰")},
+        {"局", 28, {}, QStringLiteral("0")},
+        {"節気", 32, {}, QStringLiteral("冬至")},
+        {"3元", 32, {}, QStringLiteral("上元")},
+        {"節入り日", 30, QStringLiteral("節入日"), QStringLiteral("00/00")},
+        {"時刻", 20, {}, QStringLiteral("00:00")},
+    };
+    return columns;
+}
+
+QString TBoardScreen::kansiName(StemNo kan, BranchNo si) {
+    return qs(at(kanName, kan, "stem")) + qs(at(siName, si, "branch"));
+}
+
+void TBoardScreen::DBGrid1CellClick() {
+    compute();
+}
+
+void TBoardScreen::CaptionDBNavi1Click(TCaptionDBNavi::Button) {
+    compute();
+}
+
+void TBoardScreen::compute() {
+    try {
+        decode();
+        calculate();
+        showBoard();
+    } catch (const std::exception& e) {
+        showErrorBox(this, e);
+    }
+}
+
+void TBoardScreen::showBoard() {
+    const BoardFields& b = board();
+    kansi->setText(kansiText());
+    rokugilbl->setText(QStringLiteral("六儀:") + QString::fromStdString(b.junganName));
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        const QString ti = QString::fromStdString(b.ti[p]);
+        tiCell[p]->setText(ti);
+        tiCell[p]->setToolTip(qs(kanSetumei[static_cast<std::size_t>(stemNumber(b.ti[p]))]));
+    }
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        tenCell[p]->setText(QString::fromStdString(b.ten[p]));
+        tenCell[p]->setToolTip(qs(kanSetumei[static_cast<std::size_t>(stemNumber(b.ten[p]))]));
+    }
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        seiCell[p]->setText(QString::fromStdString(b.sei[p]));
+        seiCell[p]->setToolTip(qs(at(seiSetumei, b.seiNo[p], "star")));
+    }
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        if (p == 5) continue;
+        monCell[p]->setText(QString::fromStdString(b.mon[p]));
+        monCell[p]->setToolTip(qs(at(monSetumei, b.monNo[p], "gate")));
+    }
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        kyuCell[p]->setText(QString::fromStdString(b.kyu[p]));
+        kyuCell[p]->setToolTip(qs(at(kyuSetumei, b.kyuNo[p], "nine-star")));
+    }
+    for (PalaceNo p = 1; p <= 9; ++p) {
+        jinCell[p]->setText(QString::fromStdString(b.jin[p]));
+        jinCell[p]->setToolTip(qs(at(jinSetumei, b.jinNo[p], "deity")));
+    }
+    for (PalaceNo p : outerPalaces) fillTextBox(p, b);
+}
+
+void TBoardScreen::fillTextBox(PalaceNo p, const BoardFields& b) {
+    QPlainTextEdit* m = Memo[p];
+    m->clear();
+    const int e = kanmo_.lookupStem(b.ti[p]);
+    const int h = kanmo_.lookupStem(b.ten[p]);
+    checkRange(e, 1, 10, "earth-plate stem");
+    checkRange(h, 1, 10, "heaven-plate stem");
+    m->appendPlainText(qs(houiLabel[static_cast<std::size_t>(p)]) + qs(TKanMo1::mark(h, e)));
+    m->appendPlainText(qs(TKanMo1::reading(h, e)));
+    const int code = b.kitikaku[p];
+    checkRange(code, 0, 18, "pattern code");
+    if (code != 0) m->appendPlainText(patternPrefix() + qs(TKanMo1::patternName(code)));
+    m->moveCursor(QTextCursor::Start);
+    m->verticalScrollBar()->setValue(0);
+}
+
+} // namespace hoshi

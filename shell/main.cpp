@@ -1,0 +1,22 @@
+// Hoshikura: start-up. Title, main window and its creation step, every
+// screen made once and hidden, then the main window and the message loop.
+#include <QApplication>
+#include <QFont>
+
+#include "menu0frm.h"
+#include "workbench.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hoshikura"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Hoshikura"));
+    // The screens name their fonts as the method's own texts do; the IPA
+    // fonts are their metric-compatible faces.
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+
+    hoshi::Workbench workbench(hoshi::Startup::program());
+    workbench.create();
+    workbench.menu0frm->show();
+    return app.exec();
+}

@@ -1,0 +1,213 @@
+#include "menu0frm.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+
+#include "aboutbox.h"
+#include "calendartable.h"
+#include "centreonscreen.h"
+#include "dxfcolorbutton.h"
+#include "gamensize.h"
+#include "hoshimidb1.h"
+#include "jibanfrm.h"
+#include "nenbanfrm.h"
+#include "nitibanfrm.h"
+#include "patterntexts.h"
+#include "selectedprinter.h"
+#include "settings.h"
+#include "titlefrm.h"
+#include "tukibanfrm.h"
+#include "versionfrm.h"
+#include "workbench.h"
+
+namespace hoshi {
+
+namespace {
+
+// The client area under the menu bar, filled with the background gradient.
+class GradientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QLinearGradient g(0, 0, width() * 0.35, height());
+        g.setColorAt(0, QColor(18, 16, 74));
+        g.setColorAt(0.55, QColor(58, 24, 104));
+        g.setColorAt(1, QColor(120, 30, 110));
+        p.fillRect(rect(), g);
+    }
+};
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+};
+// Left column top to bottom, then the right column.
+constexpr std::array<ButtonSpec, 12> buttonSpecs = {{
+    {"kekkon", "結婚式に良い日"},
+    {"anzan", "妊娠と安産の方位"},
+    {"syodan", "商談、重要会議の日時"},
+    {"katu", "敵を破り争いに勝つ日時"},
+    {"ryokou", "旅行に良い時期と方位"},
+    {"kentiku", "マイホーム・社屋の建築の日時"},
+    {"enzukuri", "見合い商談などの縁作りに良い時期"},
+    {"siken", "試験合格の日時"},
+    {"homon", "効果のある訪問"},
+    {"wagou", "敵やライバルと和合する"},
+    {"hikkosi", "引越しに良い時期と方位"},
+    {"endbtn", "終了"},
+}};
+
+} // namespace
+
+Tmenu0frm::Tmenu0frm(Workbench& workbench) : wb_(workbench) {
+    setObjectName(QStringLiteral("menu0frm"));
+    setWindowTitle(QStringLiteral("KorimakiVer3.7"));
+    auto* area = new GradientArea(this);
+    area->setFixedSize(790, 512);
+    setCentralWidget(area);
+    buildMenu();
+    buildButtons();
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    adjustSize();
+    setFixedSize(sizeHint());
+    centreOnScreen(*this);
+}
+
+void Tmenu0frm::buildMenu() {
+    QMenuBar* bar = menuBar();
+    auto item = [&](QAction*& a, const char* name, const QString& text, void (Tmenu0frm::*slot)()) {
+        a = bar->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (slot) connect(a, &QAction::triggered, this, slot);
+    };
+    item(jibanmenu, "jibanmenu", QStringLiteral("時盤表示"), &Tmenu0frm::jibanmenuClick);
+    item(nitibanmenu, "nitibanmenu", QStringLiteral("日盤表示"), &Tmenu0frm::nitibanmenuClick);
+    item(tukibanmenu, "tukibanmenu", QStringLiteral("月盤表示"), &Tmenu0frm::tukibanmenuClick);
+    item(nenbanmenu, "nenbanmenu", QStringLiteral("年盤表示"), &Tmenu0frm::nenbanmenuClick);
+    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
+    help->setObjectName(QStringLiteral("N1"));
+    oukibtn = help->addAction(QStringLiteral("応期盤表参照"));
+    oukibtn->setObjectName(QStringLiteral("oukibtn"));
+    oukibtn->setEnabled(false); // the response-period table screen comes with its own window
+    versionmenu = help->addAction(QStringLiteral("バージョン"));
+    versionmenu->setObjectName(QStringLiteral("versionmenu"));
+    connect(versionmenu, &QAction::triggered, this, &Tmenu0frm::versionmenuClick);
+    item(Exit1, "Exit1", QStringLiteral("終了"), nullptr);
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    item(printmenu, "printmenu", QStringLiteral("プリンタ設定"), &Tmenu0frm::printmenuClick);
+}
+
+void Tmenu0frm::buildButtons() {
+    QWidget* area = centralWidget();
+    QFont captionFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    captionFont.setPixelSize(16);
+    captionFont.setBold(true);
+    for (std::size_t i = 0; i < buttonSpecs.size(); ++i) {
+        auto* b = new TdxfColorButton(area);
+        b->setObjectName(QString::fromLatin1(buttonSpecs[i].name));
+        b->setColor(QColor(255, 0, 255));
+        b->setCaption({QString::fromUtf8(buttonSpecs[i].caption)});
+        b->setFont(captionFont);
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::ButtonText, Qt::white);
+        b->setPalette(pal);
+        const int col = static_cast<int>(i) / 6, row = static_cast<int>(i) % 6;
+        b->setGeometry(25 + col * 380, 22 + row * 68, 360, 54);
+        // The purpose searches come with their own screens.
+        b->setEnabled(false);
+        buttons[i] = b;
+    }
+    endbtn = buttons.back();
+    endbtn->setEnabled(true);
+    connect(endbtn, &TdxfColorButton::clicked, this, &QWidget::close);
+
+    settingsButton =
+        new QPushButton(QStringLiteral("設定（鑑定書の表紙タイトル・電話番号・起動時のサウンド）"), area);
+    settingsButton->setObjectName(QStringLiteral("aboutbtn"));
+    settingsButton->setGeometry(25, 446, 740, 44);
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(15);
+    settingsButton->setFont(f);
+    settingsButton->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #6a4aa8, stop:1 #3a1e70);"
+                       " border: 1px solid #c8b8f0; border-radius: 8px; }"
+                       "QPushButton:pressed { background: #2a1450; }"));
+    connect(settingsButton, &QPushButton::clicked, this, &Tmenu0frm::settingsClick);
+}
+
+void Tmenu0frm::FormCreate() {
+    const Startup& s = wb_.startup;
+    const QDate today = s.today();
+    if (settings::soundOn()) s.playTune(tuneOfTheDay(today));
+    {
+        Ttitlefrm splash;
+        splash.show();
+        splash.repaint();
+        QApplication::processEvents(); // paint it at once; the wait itself processes nothing
+        s.splashWait(6000);
+    }
+    wb_.calculators = std::make_unique<Calculators>();
+    assignPatternTexts(wb_.calculators->kyokaku);
+    if (screenTooSmall(s.screenSize())) {
+        TGamensize notice;
+        notice.exec();
+    }
+}
+
+std::string Tmenu0frm::todayKey(int length) const {
+    return dateText(wb_.startup.today()).left(length).toStdString();
+}
+
+namespace {
+
+void bringUp(QWidget& w) {
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+} // namespace
+
+void Tmenu0frm::jibanmenuClick() {
+    bringUp(*wb_.jibanfrm);
+    wb_.hoshimidb1->Table1.findKey(todayKey(10));
+    wb_.jibanfrm->kanteiClick();
+}
+
+void Tmenu0frm::nitibanmenuClick() {
+    bringUp(*wb_.nitibanfrm);
+    wb_.hoshimidb1->Table1.findKey(todayKey(10));
+    wb_.nitibanfrm->kanteiClick();
+}
+
+void Tmenu0frm::tukibanmenuClick() {
+    bringUp(*wb_.tukibanfrm);
+    wb_.hoshimidb1->Table2.findKey(todayKey(7));
+    wb_.tukibanfrm->kanteiClick();
+}
+
+void Tmenu0frm::nenbanmenuClick() {
+    bringUp(*wb_.nenbanfrm);
+    wb_.hoshimidb1->Table3.findKey(todayKey(4));
+    wb_.nenbanfrm->nenbanbtnClick();
+}
+
+void Tmenu0frm::versionmenuClick() {
+    bringUp(*wb_.versionfrm);
+}
+
+void Tmenu0frm::printmenuClick() {
+    runPrinterDialog(this);
+}
+
+void Tmenu0frm::settingsClick() {
+    bringUp(*wb_.aboutBox);
+}
+
+} // namespace hoshi

@@ -1,0 +1,57 @@
+#pragma once
+// Tmenu0frm: the main window. Its creation step sets up what every screen
+// shares (the start-up tune, the splash, the calculators with their one
+// pattern detector and its texts, the screen-size notice); its menu bar and
+// colour buttons open the board screens and the purpose screens.
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QPushButton;
+
+namespace hoshi {
+
+class TdxfColorButton;
+class Workbench;
+
+class Tmenu0frm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tmenu0frm(Workbench& workbench);
+
+    // The creation step, run before any other screen exists.
+    void FormCreate();
+
+    void jibanmenuClick();
+    void nitibanmenuClick();
+    void tukibanmenuClick();
+    void nenbanmenuClick();
+    void versionmenuClick();
+    void printmenuClick();
+    void settingsClick();
+
+    QAction* jibanmenu = nullptr;
+    QAction* nitibanmenu = nullptr;
+    QAction* tukibanmenu = nullptr;
+    QAction* nenbanmenu = nullptr;
+    QAction* oukibtn = nullptr;
+    QAction* versionmenu = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* printmenu = nullptr;
+
+    // kekkon, anzan, syodan, katu, ryokou, kentiku, enzukuri, siken, homon, wagou, hikkosi, endbtn
+    std::array<TdxfColorButton*, 12> buttons{};
+    TdxfColorButton* endbtn = nullptr;
+    QPushButton* settingsButton = nullptr;
+
+private:
+    void buildMenu();
+    void buildButtons();
+    // Today's date text cut to the key length of a table (4, 7 or 10).
+    std::string todayKey(int length) const;
+
+    Workbench& wb_;
+};
+
+} // namespace hoshi

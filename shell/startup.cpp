@@ -1,0 +1,56 @@
+#include "startup.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+
+#include "hoshimidb1.h"
+#include "programfile.h"
+
+namespace hoshi {
+
+QString dateText(const QDate& day) {
+    return day.toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString tuneOfTheDay(const QDate& day) {
+    return QStringLiteral("BGM%1.wav").arg(dateText(day).at(9));
+}
+
+namespace {
+
+// The wait counts on a monotonic tick counter, so it lasts its time also
+// when a 32-bit millisecond counter would wrap during it.
+void blockingWait(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
+}
+
+void playAsync(const QString& file) {
+    static QSoundEffect* effect = nullptr; // plays on after start-up; lives with the application
+    if (!effect) effect = new QSoundEffect(qApp);
+    effect->setSource(QUrl::fromLocalFile(programFile(file)));
+    effect->play();
+}
+
+} // namespace
+
+Startup Startup::program() {
+    Startup s;
+    s.today = [] { return QDate::currentDate(); };
+    s.splashWait = blockingWait;
+    s.playTune = playAsync;
+    s.screenSize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize(1024, 768);
+    };
+    s.calendarFolder = hoshi::calendarFolder();
+    return s;
+}
+
+} // namespace hoshi

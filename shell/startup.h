@@ -1,0 +1,31 @@
+#pragma once
+// What start-up takes from the world: today's date, the splash wait, the
+// start-up tune, the screen's size, the calendar folder, the error report.
+// The program uses the real ones; tests put in their own.
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+namespace hoshi {
+
+struct Startup {
+    std::function<QDate()> today;
+    std::function<void(int ms)> splashWait;            // blocks, processing no window messages
+    std::function<void(const QString& file)> playTune; // asynchronous; a missing file or device is no error
+    std::function<QSize()> screenSize;
+    QString calendarFolder;
+
+    // The program's own: the clock, a blocking wait on the tick counter,
+    // the system's sound, the primary screen, "db" beside the program.
+    static Startup program();
+};
+
+// The short date format's text of a day: "yyyy/mm/dd".
+QString dateText(const QDate& day);
+// The tune of the day: "BGM" + the tenth character of the date text (the
+// last digit of the day of the month) + ".wav".
+QString tuneOfTheDay(const QDate& day);
+
+} // namespace hoshi

@@ -1,0 +1,44 @@
+#include "workbench.h"
+
+#include "aboutbox.h"
+#include "dbdumpform.h"
+#include "errorbox.h"
+#include "hoshimidb1.h"
+#include "jibanfrm.h"
+#include "kanmo1.h"
+#include "menu0frm.h"
+#include "messageboxsink.h"
+#include "nenbanfrm.h"
+#include "nitibanfrm.h"
+#include "tukibanfrm.h"
+#include "versionfrm.h"
+
+namespace hoshi {
+
+Workbench::Workbench(Startup s) : startup(std::move(s)) {}
+
+Workbench::~Workbench() = default;
+
+void Workbench::create() {
+    menu0frm = std::make_unique<Tmenu0frm>(*this);
+    menu0frm->FormCreate();
+
+    messages = std::make_unique<MessageBoxSink>();
+    kanMo1 = std::make_unique<TKanMo1>(*messages);
+    nitibanfrm = std::make_unique<Tnitibanfrm>(calculators->dayban, *kanMo1);
+    hoshimidb1 = std::make_unique<Thoshimidb1>();
+    if (auto error = hoshimidb1->hoshimidb1Create(startup.calendarFolder)) showErrorBox(nullptr, *error);
+    nitibanfrm->attach(*hoshimidb1);
+    tukibanfrm = std::make_unique<Ttukibanfrm>(calculators->tukiban, calculators->nenban, *kanMo1);
+    tukibanfrm->attach(*hoshimidb1);
+    nenbanfrm = std::make_unique<Tnenbanfrm>(calculators->nenban, *kanMo1);
+    nenbanfrm->attach(*hoshimidb1);
+    jibanfrm = std::make_unique<Tjibanfrm>(calculators->jiban, *kanMo1);
+    jibanfrm->attach(*hoshimidb1);
+    versionfrm = std::make_unique<Tversionfrm>();
+    aboutBox = std::make_unique<TAboutBox>();
+    dbdumpForm = std::make_unique<TDBDUMPForm>();
+    nitibanfrm->setDumpWindow(dbdumpForm.get());
+}
+
+} // namespace hoshi

@@ -1,0 +1,52 @@
+#pragma once
+// The program's objects, each made once at start-up and reached by name:
+// the main window, the calculators and their shared pattern detector, the
+// reading content, the calendar store and every screen. Screens are hidden,
+// not destroyed, when closed; everything goes with the workbench at exit.
+
+#include <memory>
+
+#include "calculators.h"
+#include "startup.h"
+
+namespace hoshi {
+
+class MessageBoxSink;
+class TAboutBox;
+class TDBDUMPForm;
+class TKanMo1;
+class Thoshimidb1;
+class Tjibanfrm;
+class Tmenu0frm;
+class Tnenbanfrm;
+class Tnitibanfrm;
+class Ttukibanfrm;
+class Tversionfrm;
+
+class Workbench {
+public:
+    explicit Workbench(Startup startup);
+    ~Workbench();
+
+    // The start-up order: the main window and its creation step, then the
+    // day board screen, the calendar store, the month, year and hour board
+    // screens, and the small windows. Nothing is shown yet.
+    void create();
+
+    Startup startup;
+    std::unique_ptr<Calculators> calculators; // made by the main window's creation step
+    std::unique_ptr<MessageBoxSink> messages;
+    std::unique_ptr<TKanMo1> kanMo1;
+    std::unique_ptr<Thoshimidb1> hoshimidb1;
+    // Screens after the store, so that they go first at exit.
+    std::unique_ptr<Tnitibanfrm> nitibanfrm;
+    std::unique_ptr<Ttukibanfrm> tukibanfrm;
+    std::unique_ptr<Tnenbanfrm> nenbanfrm;
+    std::unique_ptr<Tjibanfrm> jibanfrm;
+    std::unique_ptr<Tversionfrm> versionfrm;
+    std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<TDBDUMPForm> dbdumpForm;
+    std::unique_ptr<Tmenu0frm> menu0frm;
+};
+
+} // namespace hoshi
