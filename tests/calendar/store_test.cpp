@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "calendarfixture.h"
 #include "calendarmodel.h"
 #include "errors.h"
 #include "hoshimidb1.h"
@@ -15,33 +16,15 @@ using namespace hoshi;
 
 namespace {
 
-// Writes a small table file with the given keys (other fields filled in).
+// A small table file with the given keys, every other field "v<i>".
 void writeTable(const QString& folder, schema::TableKind kind, const std::vector<std::string>& keys) {
-    const auto& info = schema::info(kind);
-    const QString path = folder + "/" + QString::fromUtf8(info.fileName.data(), int(info.fileName.size()));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QStringList cols, marks;
-        for (auto f : info.fields) {
-            cols << QString::fromStdString(schema::quoted(f)) + " TEXT";
-            marks << "?";
-        }
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(QString("CREATE TABLE %1 (%2)")
-                               .arg(QString::fromStdString(schema::quoted(info.tableName)), cols.join(','))));
-        for (const auto& k : keys) {
-            QSqlQuery ins(db);
-            ins.prepare(QString("INSERT INTO %1 VALUES (%2)")
-                            .arg(QString::fromStdString(schema::quoted(info.tableName)), marks.join(',')));
-            ins.addBindValue(QString::fromStdString(k));
-            for (std::size_t i = 1; i < info.fields.size(); ++i) ins.addBindValue(QString("v%1").arg(i));
-            ASSERT_TRUE(ins.exec());
-        }
-        db.close();
+    std::vector<std::vector<std::string>> records;
+    for (const auto& k : keys) {
+        std::vector<std::string> r{k};
+        for (std::size_t i = 1; i < schema::info(kind).fields.size(); ++i) r.push_back("v" + std::to_string(i));
+        records.push_back(r);
     }
-    QSqlDatabase::removeDatabase("fixture");
+    test::writeCalendarTable(folder, kind, records);
 }
 
 struct Store : ::testing::Test {
