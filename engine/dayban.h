@@ -4,11 +4,11 @@
 // solar term instead of taking the 伏吟 layout; the nine-star plate is
 // centred on the ju; the month's stem is the second stem of the patterns.
 
-#include "board.h"
+#include "calculator.h"
 
 namespace hoshi {
 
-class Tdayban : public BoardFields {
+class Tdayban : public BoardCalculator<Tdayban> {
 public:
     int nen = 0;              // calendar year (screens and searches read it)
     int tuki = 0;             // calendar month 1..12
@@ -19,21 +19,17 @@ public:
     int inyou = 0;            // dun: 0 yin, any other value yang
     // kan, si: the day's stem and branch; kyoku: the day's ju (inputs).
 
-    void keisan();
-
-    void junsyu();
-    void tiban();
-    void tenban();
-    void kyusei();
-    void hatimon();
-    void kyugu();
-    void hatijin();
-    void kitikakuHantei();
-    void kyokakuHantei();
+    void keisan() { layBoard(); }
 
 private:
-    StemNo secondStem() const; // tukikan
+    friend class BoardCalculator<Tdayban>;
     bool yang() const { return inyou != 0; }
+    CentreRule centreRule() const { return {true, sekkiPalace}; }
+    int kyuguCentre() const { return kyoku; }
+    StemNo secondStem() const {
+        checkRange(tukikan, 1, 10, "month stem");
+        return tukikan;
+    }
 };
 
 } // namespace hoshi

@@ -30,18 +30,6 @@ StemNo hourStem(StemNo nitikan, int jisi) {
     return kan > 10 ? kan - 10 : kan;
 }
 
-void Tjiban::keisan() {
-    jikan();
-    junsyu();
-    tiban();
-    tenban();
-    kyusei();
-    hatimon();
-    kyugu();
-    hatijin();
-    steps::hantei(*this, secondStem()); // kitikakuHantei, kyokakuHantei
-}
-
 void Tjiban::jikan() {
     kan = hourStem(nitikan, jisi);
     si = jisi;
@@ -51,40 +39,10 @@ void Tjiban::jikan() {
     kyoku = jikyoku(sangen, sekkiNo, decade);
 }
 
-void Tjiban::junsyu() {
-    steps::junsyu(*this);
-}
-void Tjiban::tiban() {
-    steps::tiban(*this, yang());
-}
-void Tjiban::tenban() {
-    steps::tenban(*this, CentreRule{true, sekkiPalace});
-}
-void Tjiban::kyusei() {
-    steps::kyusei(*this);
-}
-void Tjiban::hatimon() {
-    steps::hatimon(*this, yang());
-}
-void Tjiban::kyugu() {
+int Tjiban::kyuguCentre() const {
     checkRange(nitisi, 1, 12, "day branch");
-    int group = (nitisi - 1) % 3; // 子卯午酉, 丑辰未戌, 寅巳申亥
-    int centre = yang() ? wrap9((1 + 3 * group) + jisi - 1) : wrap9((9 - 3 * group) - jisi + 1);
-    steps::kyugu(*this, centre);
-}
-void Tjiban::hatijin() {
-    steps::hatijin(*this, yang(), CentreRule{true, sekkiPalace});
-}
-void Tjiban::kitikakuHantei() {
-    steps::kitikakuHantei(*this);
-}
-void Tjiban::kyokakuHantei() {
-    steps::kyokakuHantei(*this, secondStem());
-}
-
-StemNo Tjiban::secondStem() const {
-    checkRange(nitikan, 1, 10, "day stem");
-    return nitikan;
+    const int group = (nitisi - 1) % 3; // 子卯午酉, 丑辰未戌, 寅巳申亥
+    return yang() ? wrap9((1 + 3 * group) + jisi - 1) : wrap9((9 - 3 * group) - jisi + 1);
 }
 
 } // namespace hoshi

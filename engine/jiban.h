@@ -6,11 +6,11 @@
 // from the day's branch group and the hour; the day's stem is the second
 // stem of the patterns.
 
-#include "board.h"
+#include "calculator.h"
 
 namespace hoshi {
 
-class Tjiban : public BoardFields {
+class Tjiban : public BoardCalculator<Tjiban> {
 public:
     int nen = 0;
     int tuki = 0;
@@ -24,22 +24,22 @@ public:
     int inyou = 0; // derived: 1 yang, 0 yin
     // kan, si, kyoku: derived by jikan.
 
-    void keisan();
-
+    // jikan, then the shared steps.
+    void keisan() {
+        jikan();
+        layBoard();
+    }
     void jikan(); // kan, si, inyou, kyoku from the inputs
-    void junsyu();
-    void tiban();
-    void tenban();
-    void kyusei();
-    void hatimon();
-    void kyugu();
-    void hatijin();
-    void kitikakuHantei();
-    void kyokakuHantei();
 
 private:
-    StemNo secondStem() const; // nitikan
+    friend class BoardCalculator<Tjiban>;
     bool yang() const { return inyou != 0; }
+    CentreRule centreRule() const { return {true, sekkiPalace}; }
+    int kyuguCentre() const;
+    StemNo secondStem() const {
+        checkRange(nitikan, 1, 10, "day stem");
+        return nitikan;
+    }
 };
 
 // The hour ju table: ju of sangen (1..3), term (0..23) and decade (1..6).

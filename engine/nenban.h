@@ -3,35 +3,32 @@
 // backward and the deities turn counter-clockwise. The ju comes from the
 // year number and falls by one each year.
 
-#include "board.h"
+#include "calculator.h"
 
 namespace hoshi {
 
-class Tnenban : public BoardFields {
+class Tnenban : public BoardCalculator<Tnenban> {
 public:
     int nen = 0; // input: the year, e.g. 2001 (kan, si: the year's stem and branch)
 
-    // Computes the whole board from nen, kan and si. Any kyoku set before is
-    // replaced. OutOfRangeError for kan/si outside their ranges or not a pair
-    // of the sixty-cycle; fields written before the failing step keep their
-    // new values.
-    void keisan();
+    // Computes the whole board from nen, kan and si: kyokuNen, then the
+    // shared steps. Any kyoku set before is replaced. OutOfRangeError for
+    // kan/si outside their ranges or not a pair of the sixty-cycle; fields
+    // written before the failing step keep their new values.
+    void keisan() {
+        kyokuNen();
+        layBoard();
+    }
     // kan, si := the stem and branch of nen (1984 = 甲子).
     void nenKansi();
-
-    // The steps of keisan, in order.
-    void kyokuNen(); // kyoku := 1 + ((1990 − nen) mod 9)
-    void junsyu();
-    void tiban();
-    void tenban();
-    void kyusei();
-    void hatimon();
-    void kyugu();
-    void hatijin();
-    void kitikakuHantei();
-    void kyokakuHantei();
+    // kyoku := 1 + ((1990 − nen) mod 9)
+    void kyokuNen();
 
 private:
+    friend class BoardCalculator<Tnenban>;
+    bool yang() const { return false; }
+    CentreRule centreRule() const { return {}; }
+    int kyuguCentre() const { return kyoku; }
     StemNo secondStem() const { return 0; } // the year board has none
 };
 

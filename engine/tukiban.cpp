@@ -13,54 +13,18 @@ int tukiKyuguCentre(BranchNo yearBranch, BranchNo monthBranch) {
     return wrap9(start[static_cast<std::size_t>(group)] - column);
 }
 
-static Tnenban& yearOf(Tnenban* n) {
-    if (!n) throw std::logic_error("month calculator has no year calculator");
-    return *n;
+const Tnenban& Ttukiban::year() const {
+    if (!nenban) throw std::logic_error("month calculator has no year calculator");
+    return *nenban;
 }
 
-void Ttukiban::keisan() {
-    junsyu();
-    tiban();
-    tenban();
-    kyusei();
-    hatimon();
-    kyugu();
-    hatijin();
-    steps::hantei(*this, secondStem()); // kitikakuHantei, kyokakuHantei
-}
-
-void Ttukiban::junsyu() {
-    steps::junsyu(*this);
-}
-void Ttukiban::tiban() {
-    steps::tiban(*this, false);
-}
-void Ttukiban::tenban() {
-    steps::tenban(*this, CentreRule{});
-}
-void Ttukiban::kyusei() {
-    steps::kyusei(*this);
-}
-void Ttukiban::hatimon() {
-    steps::hatimon(*this, false);
-}
-void Ttukiban::kyugu() {
-    steps::kyugu(*this, tukiKyuguCentre(yearOf(nenban).si, si));
-}
-void Ttukiban::hatijin() {
-    steps::hatijin(*this, false, CentreRule{});
-}
-void Ttukiban::kitikakuHantei() {
-    steps::kitikakuHantei(*this);
-}
-void Ttukiban::kyokakuHantei() {
-    steps::kyokakuHantei(*this, secondStem());
+int Ttukiban::kyuguCentre() const {
+    return tukiKyuguCentre(year().si, si);
 }
 
 StemNo Ttukiban::secondStem() const {
-    StemNo k2 = yearOf(nenban).kan;
-    checkRange(k2, 1, 10, "year stem");
-    return k2;
+    checkRange(year().kan, 1, 10, "year stem");
+    return year().kan;
 }
 
 } // namespace hoshi

@@ -4,12 +4,12 @@
 // the year's branch group and the month's branch, and the year's stem as the
 // second stem of the patterns. Always yin dun.
 
-#include "board.h"
+#include "calculator.h"
 #include "nenban.h"
 
 namespace hoshi {
 
-class Ttukiban : public BoardFields {
+class Ttukiban : public BoardCalculator<Ttukiban> {
 public:
     int nen = 0;  // calendar year of the month record (read by screens, not by the calculation)
     int tuki = 0; // month number 1..12 of the record
@@ -19,20 +19,16 @@ public:
     // calculation reads; the month decoder runs its nenKansi first.
     Tnenban* nenban = nullptr;
 
-    void keisan();
-
-    void junsyu();
-    void tiban();
-    void tenban();
-    void kyusei();
-    void hatimon();
-    void kyugu();
-    void hatijin();
-    void kitikakuHantei();
-    void kyokakuHantei();
+    // The shared steps; there is no ju step, kyoku is the record's.
+    void keisan() { layBoard(); }
 
 private:
+    friend class BoardCalculator<Ttukiban>;
+    bool yang() const { return false; }
+    CentreRule centreRule() const { return {}; }
+    int kyuguCentre() const;
     StemNo secondStem() const; // the year calculator's stem
+    const Tnenban& year() const;
 };
 
 // The month nine-star centre, 1..9, by the year's branch and the month's

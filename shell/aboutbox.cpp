@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "centreonscreen.h"
+#include "errorbox.h"
 #include "errors.h"
 #include "programfile.h"
 #include "selectedprinter.h"
@@ -23,10 +24,6 @@
 namespace hoshi {
 
 namespace {
-
-void showError(QWidget* parent, const Error& e) {
-    QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), QString::fromUtf8(e.what()));
-}
 
 QWidget* headerPanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
@@ -133,7 +130,7 @@ void TAboutBox::savebtnClick() {
         settings::setOwnerTitle(titlebox->text());
         settings::setOwnerTel(telbox->text());
     } catch (const Error& e) {
-        showError(this, e);
+        showErrorBox(this, e);
     }
 }
 
@@ -141,7 +138,7 @@ void TAboutBox::SndCheckBoxClick() {
     try {
         settings::setSoundOn(SndCheckBox->isChecked());
     } catch (const Error& e) {
-        showError(this, e);
+        showErrorBox(this, e);
         FormShow(); // the box shows what is stored
     }
 }
