@@ -186,17 +186,14 @@ void CalendarTable::checkBrowseMode() {
 }
 
 void CalendarTable::first() {
-    requireOpen();
-    checkBrowseMode();
-    if (rows_.empty()) {
-        bof_ = eof_ = true;
-        return;
-    }
-    bof_ = eof_ = false;
-    setRow(0);
+    moveToEnd(false);
 }
 
 void CalendarTable::last() {
+    moveToEnd(true);
+}
+
+void CalendarTable::moveToEnd(bool toLast) {
     requireOpen();
     checkBrowseMode();
     if (rows_.empty()) {
@@ -204,7 +201,7 @@ void CalendarTable::last() {
         return;
     }
     bof_ = eof_ = false;
-    setRow(recordCount() - 1);
+    setRow(toLast ? recordCount() - 1 : 0);
 }
 
 void CalendarTable::next() {

@@ -90,6 +90,7 @@ signals:
 private:
     void load();
     void checkBrowseMode(); // posts or drops a pending edit before a move
+    void moveToEnd(bool toLast);
     void setRow(int row);
     void notifyCurrent();
     void notifyRecords();

@@ -219,12 +219,7 @@ void TdxfColorButton::paintEvent(QPaintEvent*) {
     }
 
     if (!image.isEmpty()) {
-        QPixmap shown = glyph_;
-        if (!isEnabled()) {
-            QStyleOption option;
-            option.initFrom(this);
-            shown = style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
-        }
+        const QPixmap shown = glyphs::asShown(*this, glyph_);
         p.drawPixmap(origin + glyphAt, shown);
     }
 

@@ -1,5 +1,11 @@
 #include "glyphs.h"
 
+#include <QWidget>
+
+#include <QStyleOption>
+
+#include <QStyle>
+
 #include <QBitmap>
 #include <QImage>
 #include <QPainter>
@@ -130,6 +136,13 @@ QPixmap transparent(const QPixmap& bitmap) {
     QPixmap result = bitmap;
     result.setMask(bitmap.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
     return result;
+}
+
+QPixmap asShown(const QWidget& widget, const QPixmap& glyph) {
+    if (widget.isEnabled()) return glyph;
+    QStyleOption option;
+    option.initFrom(&widget);
+    return widget.style()->generatedIconPixmap(QIcon::Disabled, glyph, &option);
 }
 
 } // namespace hoshi::glyphs

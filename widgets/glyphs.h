@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+class QWidget;
+
 namespace hoshi::glyphs {
 
 // Side of a built-in navigator glyph in device-independent pixels.
@@ -18,5 +20,8 @@ QPixmap navigator(int index, qreal dpr = 1.0);
 // is; one without (a .bmp) becomes transparent wherever it has the colour of
 // its bottom-left pixel.
 QPixmap transparent(const QPixmap& bitmap);
+
+// The glyph as a widget shows it: greyed out while the widget is disabled.
+QPixmap asShown(const QWidget& widget, const QPixmap& glyph);
 
 } // namespace hoshi::glyphs

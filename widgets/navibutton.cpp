@@ -1,5 +1,6 @@
 #include "navibutton.h"
 
+#include "glyphs.h"
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -121,12 +122,7 @@ void TNaviButton::paintEvent(QPaintEvent*) {
     }
 
     if (!image.isEmpty()) {
-        QPixmap shown = glyph_;
-        if (!isEnabled()) {
-            QStyleOption option;
-            option.initFrom(this);
-            shown = style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
-        }
+        const QPixmap shown = glyphs::asShown(*this, glyph_);
         QRect target(QPoint(0, 0), image);
         target.moveCenter(glyphRect.center());
         p.drawPixmap(target, shown);
