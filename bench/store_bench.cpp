@@ -1,0 +1,160 @@
+// The calendar store: opening the generated day table (bin/db beside this
+// program), and decoding and computing boards over all its records.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "calculators.h"
+#include "calendartable.h"
+#include "decoders.h"
+#include "hoshimidb1.h"
+
+using namespace hoshi;
+
+namespace {
+
+const QString& dayFileName() {
+    static const std::string_view file = schema::info(schema::TableKind::Day).fileName;
+    static const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+    return name;
+}
+
+// The day table as the program opens it at every start (its key index already there).
+void BM_OpenDayTable(benchmark::State& state) {
+    CalendarTable table(schema::TableKind::Day);
+    for (auto _ : state) {
+        table.open(calendarFolder());
+        benchmark::DoNotOptimize(table.recordCount());
+        state.counters["records"] = table.recordCount();
+        table.close();
+    }
+}
+
+// The first start after generation: the open also builds the key index.
+void BM_OpenDayTableFirstTime(benchmark::State& state) {
+    QTemporaryDir dir;
+    CalendarTable table(schema::TableKind::Day);
+    const QString copy = dir.path() + "/" + dayFileName();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(copy);
+        QFile::copy(calendarFolder() + "/" + dayFileName(), copy);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "drop-index");
+            db.setDatabaseName(copy);
+            db.open();
+            QSqlQuery(db).exec("DROP INDEX IF EXISTS \"day\"");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("drop-index");
+        state.ResumeTiming();
+        table.open(dir.path());
+        benchmark::DoNotOptimize(table.recordCount());
+        state.PauseTiming();
+        table.close();
+        state.ResumeTiming();
+    }
+}
+
+// The three tables, as the store opens them at start-up.
+void BM_OpenStore(benchmark::State& state) {
+    for (auto _ : state) {
+        Thoshimidb1 store;
+        auto error = store.hoshimidb1Create(calendarFolder());
+        if (error) state.SkipWithError(error->toStdString().c_str());
+        benchmark::DoNotOptimize(store.Table1.recordCount());
+    }
+}
+
+// Decode and keisan of every day record in turn: one record per iteration.
+void BM_DecodeKeisanDay(benchmark::State& state) {
+    CalendarTable table(schema::TableKind::Day);
+    table.open(calendarFolder());
+    Calculators calc;
+    const int n = table.recordCount();
+    int row = 0;
+    for (auto _ : state) {
+        decodeDayRecord(table.record(row), calc.dayban);
+        calc.dayban.keisan();
+        benchmark::DoNotOptimize(calc.dayban.kitikaku);
+        if (++row == n) row = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Decoding alone, every day record in turn.
+void BM_DecodeDay(benchmark::State& state) {
+    CalendarTable table(schema::TableKind::Day);
+    table.open(calendarFolder());
+    Calculators calc;
+    const int n = table.recordCount();
+    int row = 0;
+    for (auto _ : state) {
+        decodeDayRecord(table.record(row), calc.dayban);
+        benchmark::DoNotOptimize(calc.dayban.kyoku);
+        if (++row == n) row = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Decode and keisan of the hour boards, slot 1..12 of each day record in turn.
+void BM_DecodeKeisanHour(benchmark::State& state) {
+    CalendarTable table(schema::TableKind::Day);
+    table.open(calendarFolder());
+    Calculators calc;
+    const int n = table.recordCount();
+    int row = 0, slot = 1;
+    for (auto _ : state) {
+        decodeHourRecord(table.record(row), slot, calc.jiban);
+        calc.jiban.keisan();
+        benchmark::DoNotOptimize(calc.jiban.kitikaku);
+        if (++slot > 12) {
+            slot = 1;
+            if (++row == n) row = 0;
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The whole sweep once: every day record decoded and computed.
+void BM_DayTableSweep(benchmark::State& state) {
+    CalendarTable table(schema::TableKind::Day);
+    table.open(calendarFolder());
+    Calculators calc;
+    for (auto _ : state) {
+        for (int row = 0; row < table.recordCount(); ++row) {
+            decodeDayRecord(table.record(row), calc.dayban);
+            calc.dayban.keisan();
+        }
+        benchmark::DoNotOptimize(calc.dayban.kitikaku);
+    }
+    state.SetItemsProcessed(state.iterations() * table.recordCount());
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenDayTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDayTableFirstTime)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeDay);
+BENCHMARK(BM_DecodeKeisanDay);
+BENCHMARK(BM_DecodeKeisanHour);
+BENCHMARK(BM_DayTableSweep)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    QCoreApplication app(argc, argv);
+    if (!QFile::exists(calendarFolder() + "/" + dayFileName())) {
+        fprintf(stderr, "store_bench: no day table in %s\n", qPrintable(calendarFolder()));
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
