@@ -114,8 +114,10 @@ void CalendarTable::open(const QString& folder) {
 }
 
 void CalendarTable::load() {
+    // Read as bytes: the texts are UTF-8 already, and this skips the
+    // driver's round trip through UTF-16.
     QStringList cols;
-    for (std::string_view f : info().fields) cols << q(f);
+    for (std::string_view f : info().fields) cols << QStringLiteral("CAST(%1 AS BLOB)").arg(q(f));
     QSqlQuery query(db_);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY %3")

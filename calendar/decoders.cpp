@@ -23,12 +23,20 @@ int integerValue(std::string_view text, const char* what) {
 
 namespace {
 
-// Characters [from, from + n) of a text, counted in characters (1-based).
+// Characters [from, from + n) of a text, counted in characters (1-based),
+// walking the UTF-8 lead bytes.
 std::string chars(std::string_view text, std::size_t from, std::size_t n) {
-    auto cs = utf8Chars(text);
-    std::string out;
-    for (std::size_t i = from - 1; i < from - 1 + n && i < cs.size(); ++i) out += cs[i];
-    return out;
+    auto length = [](unsigned char c) -> std::size_t {
+        return c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    };
+    std::size_t begin = 0, index = 1;
+    for (; index < from && begin < text.size(); ++index)
+        begin += length(static_cast<unsigned char>(text[begin]));
+    std::size_t end = begin;
+    for (std::size_t k = 0; k < n && end < text.size(); ++k)
+        end += length(static_cast<unsigned char>(text[end]));
+    if (begin >= text.size()) return {};
+    return std::string(text.substr(begin, end - begin));
 }
 
 struct Ymd {
