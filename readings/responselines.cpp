@@ -37,7 +37,9 @@ constexpr int stemDistance(StemNo x, StemNo c) {
 
 int monthLength(int y, int m) {
     if (m == 4 || m == 6 || m == 9 || m == 11) return 30;
-    if (m == 2) return floorMod(y - 1920, 4) == 0 ? 29 : 28;
+    // The Gregorian rule: the same as "every fourth year from 1920" for
+    // 1901..2099, and right for 1900 and 2100, which have no 29 February.
+    if (m == 2) return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0 ? 29 : 28;
     return 31;
 }
 
