@@ -198,6 +198,11 @@ void Tmenu0frm::nenbanmenuClick() {
     wb_.nenbanfrm->nenbanbtnClick();
 }
 
+void Tmenu0frm::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    QApplication::quit();
+}
+
 void Tmenu0frm::versionmenuClick() {
     bringUp(*wb_.versionfrm);
 }

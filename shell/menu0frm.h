@@ -45,6 +45,10 @@ public:
     TdxfColorButton* endbtn = nullptr;
     QPushButton* settingsButton = nullptr;
 
+protected:
+    // Closing the main window ends the program, whatever else is open.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenu();
     void buildButtons();
