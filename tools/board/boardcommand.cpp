@@ -208,19 +208,8 @@ Board computeBoard(const std::vector<std::string>& words, Calculators& calc, Rec
 
 namespace {
 
-const char* kindName(BoardKind k) {
-    switch (k) {
-    case BoardKind::year:
-        return "年盤";
-    case BoardKind::month:
-        return "月盤";
-    case BoardKind::day:
-        return "日盤";
-    case BoardKind::hour:
-        return "時盤";
-    }
-    return "";
-}
+// "年盤", "月盤", "日盤", "時盤".
+std::string kindName(BoardKind k) { return std::string(boardKindMarker(k)) + "盤"; }
 
 std::string pad(std::string_view s, int width) {
     std::string out(s);
