@@ -320,7 +320,7 @@ void kyokaku(BoardFields& b, StemNo k2, const Codes& c) {
         const int T = c.T[p], E = c.E[p];
         if (kValid && T == KOU7 && ownStem(E)) d.nenkakuFlag[p][K] = 1;
         if (kValid && ownStem(T) && E == KOU7) d.hikanFlag[p][K] = 1;
-        if (b.ten[p] == b.ti[p] && T != 0) d.fukuginFlag[p][T] = 1;
+        if (T != 0 && T == E) d.fukuginFlag[p][T] = 1; // equal stem names
         if (int k = pairIndex(fukuginSeiPairs, c.S[p], c.M[p])) d.fukuginSeiFlag[p][k] = 1;
         if (int k = pairIndex(hanginPairs, T, E)) d.hanginFlag[p][k] = 1;
         if (int k = pairIndex(hanginSeiPairs, c.S[p], c.M[p])) d.hanginSeiFlag[p][k] = 1;

@@ -25,11 +25,13 @@ public:
     using Error::Error;
 };
 
+// Throws OutOfRangeError: "`what` v is outside lo..hi".
+[[noreturn]] void throwOutOfRange(long long v, long long lo, long long hi, const char* what);
+
 // Throws OutOfRangeError unless lo <= v <= hi. `what` names the value.
 inline void checkRange(long long v, long long lo, long long hi, const char* what) {
-    if (v < lo || v > hi)
-        throw OutOfRangeError(std::string(what) + " " + std::to_string(v) + " is outside " +
-                              std::to_string(lo) + ".." + std::to_string(hi));
+    if (v < lo || v > hi) [[unlikely]]
+        throwOutOfRange(v, lo, hi, what);
 }
 
 } // namespace hoshi
