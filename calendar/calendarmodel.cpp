@@ -33,8 +33,17 @@ QVariant CalendarModel::headerData(int section, Qt::Orientation o, int role) con
     if (role != Qt::DisplayRole) return {};
     if (o == Qt::Vertical) return section + 1;
     if (section < 0 || section >= table_.fieldCount()) return {};
+    if (auto t = titles_.constFind(section); t != titles_.constEnd()) return *t;
     std::string_view f = table_.info().fields[static_cast<std::size_t>(section)];
     return QString::fromUtf8(f.data(), static_cast<int>(f.size()));
+}
+
+bool CalendarModel::setHeaderData(int section, Qt::Orientation o, const QVariant& value, int role) {
+    if (o != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole)) return false;
+    if (section < 0 || section >= table_.fieldCount()) return false;
+    titles_[section] = value.toString();
+    emit headerDataChanged(o, section, section);
+    return true;
 }
 
 Qt::ItemFlags CalendarModel::flags(const QModelIndex& index) const {

@@ -5,6 +5,7 @@
 // notifications.
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 namespace hoshi {
 
@@ -21,6 +22,9 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    // A column title other than the field's name (the grids title 節入り日 "節入日").
+    bool setHeaderData(int section, Qt::Orientation o, const QVariant& value,
+                       int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Moves the cursor to the cell's record (posting a pending edit) and sets
     // the field. A refusal is reported through failed(), never thrown.
@@ -31,6 +35,7 @@ signals:
 
 private:
     CalendarTable& table_;
+    QHash<int, QString> titles_;
 };
 
 } // namespace hoshi

@@ -87,6 +87,8 @@ private slots:
         QCOMPARE(day->tenCell[5]->toolTip(), QString()); // not a stem: the empty tooltip
         QCOMPARE(day->tiCell[1]->text(), QStringLiteral("辛"));
         QCOMPARE(memoLines(*day, 1).first(), QStringLiteral("<南東> ×"));
+        QCOMPARE(day->DBGrid1->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("節入日"));
+        QCOMPARE(day->DBGrid1->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("時刻"));
     }
 
     void patternLineHasTheBoardsColon() {
