@@ -169,10 +169,32 @@ void exportTable(const fs::path& dbDir, schema::TableKind kind, const fs::path& 
     }
 }
 
-void importTable(const fs::path& dbDir, schema::TableKind kind, const fs::path& file, Encoding encoding) {
-    std::vector<CalendarRecord> records =
+ImportCount importTable(const fs::path& dbDir, schema::TableKind kind, const fs::path& file,
+                        Encoding encoding) {
+    const std::vector<CalendarRecord> incoming =
         tableFromCsv(kind, readFile(file), encoding, file.filename().string());
-    writeTable(dbDir, kind, records);
+    std::vector<CalendarRecord> current;
+    if (fs::exists(dbDir / std::string(schema::info(kind).fileName))) current = readTable(dbDir, kind);
+    // Both lists are in key order (the file's is checked); merge them.
+    std::vector<CalendarRecord> merged;
+    merged.reserve(current.size() + incoming.size());
+    ImportCount count;
+    std::size_t i = 0, j = 0;
+    while (i < current.size() || j < incoming.size()) {
+        if (j == incoming.size() || (i < current.size() && current[i].key() < incoming[j].key())) {
+            merged.push_back(current[i++]);
+        } else {
+            if (i < current.size() && current[i].key() == incoming[j].key()) {
+                ++i;
+                ++count.replaced;
+            } else {
+                ++count.added;
+            }
+            merged.push_back(incoming[j++]);
+        }
+    }
+    writeTable(dbDir, kind, merged);
+    return count;
 }
 
 } // namespace hoshi::koyomi

@@ -31,10 +31,19 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
                                          std::string_view source);
 
 // The table file of `kind` in dbDir to a CSV file (written under a
-// temporary name, then renamed), and back. Throw hoshi::Error.
+// temporary name, then renamed). Throws hoshi::Error.
 void exportTable(const std::filesystem::path& dbDir, schema::TableKind kind,
                  const std::filesystem::path& file, Encoding encoding);
-void importTable(const std::filesystem::path& dbDir, schema::TableKind kind,
-                 const std::filesystem::path& file, Encoding encoding);
+
+struct ImportCount {
+    std::size_t replaced = 0; // records whose key the table had
+    std::size_t added = 0;    // records with a new key
+};
+// Merges a CSV file into the table by key: a record of the file replaces the
+// table's record with its key or is added in key order; records the file
+// does not name stay as they were, so a file of corrections changes only
+// what it holds. A bad file changes nothing. Throws hoshi::Error.
+ImportCount importTable(const std::filesystem::path& dbDir, schema::TableKind kind,
+                        const std::filesystem::path& file, Encoding encoding);
 
 } // namespace hoshi::koyomi

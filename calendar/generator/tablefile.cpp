@@ -97,27 +97,52 @@ void writeFile(const fs::path& file, schema::TableKind kind, std::span<const Cal
     if (!db.commit()) fail(file, db.lastError());
 }
 
-// Writes each table under a temporary name, then renames them all into place.
+// Writes each table under a temporary name, then renames them all into
+// place. The tables in place are kept as links until every rename has
+// succeeded, so that a failure puts the old set back: the folder never mixes
+// new and old tables.
 void writeAll(const fs::path& dbDir, std::span<const schema::TableKind> kinds,
               std::span<const std::span<const CalendarRecord>> records) {
-    std::vector<fs::path> temps;
-    auto removeTemps = [&temps] {
+    std::vector<fs::path> temps, finals, keeps;
+    std::size_t placed = 0;
+    auto cleanUp = [&](bool restore) {
         std::error_code ignored;
+        for (std::size_t i = 0; i < keeps.size(); ++i) {
+            if (keeps[i].empty()) {
+                if (restore && i < placed)
+                    fs::remove(finals[i], ignored); // a table that was not there before
+                continue;
+            }
+            if (restore && i < placed)
+                fs::rename(keeps[i], finals[i], ignored);
+            else
+                fs::remove(keeps[i], ignored);
+        }
         for (const fs::path& p : temps) fs::remove(p, ignored);
     };
     try {
         for (std::size_t i = 0; i < kinds.size(); ++i) {
-            fs::path final = dbDir / fileName(kinds[i]);
-            temps.push_back(temporaryName(final));
+            finals.push_back(dbDir / fileName(kinds[i]));
+            temps.push_back(temporaryName(finals.back()));
             fs::remove(temps.back());
             writeFile(temps.back(), kinds[i], records[i]);
         }
-        for (std::size_t i = 0; i < kinds.size(); ++i) fs::rename(temps[i], dbDir / fileName(kinds[i]));
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            fs::path keep;
+            if (fs::exists(finals[i])) {
+                keep = temporaryName(finals[i]).concat(".old");
+                fs::remove(keep);
+                fs::create_hard_link(finals[i], keep);
+            }
+            keeps.push_back(keep);
+        }
+        for (; placed < kinds.size(); ++placed) fs::rename(temps[placed], finals[placed]);
+        cleanUp(false);
     } catch (const fs::filesystem_error& e) {
-        removeTemps();
+        cleanUp(true);
         throw Error(std::string("cannot write the calendar: ") + e.what());
     } catch (...) {
-        removeTemps();
+        cleanUp(true);
         throw;
     }
 }

@@ -43,10 +43,13 @@ int run(cli::GenerateCommand c) {
 }
 
 int run(const cli::TableCommand& c) {
-    if (c.import)
-        importTable(c.db, c.kind, c.file, c.encoding);
-    else
+    if (c.import) {
+        const ImportCount n = importTable(c.db, c.kind, c.file, c.encoding);
+        std::cout << "imported " << c.file.filename().string() << ": " << n.replaced << " records replaced, "
+                  << n.added << " added\n";
+    } else {
         exportTable(c.db, c.kind, c.file, c.encoding);
+    }
     return 0;
 }
 

@@ -57,6 +57,40 @@ TEST(CsvFile, ExportImportRoundTrip) {
     }
 }
 
+TEST(CsvFile, ImportMergesCorrectionsByKey) {
+    TempDir dir;
+    writeKoyomi(dir.path(), sample());
+    std::filesystem::path csv = dir.path() / "fix.csv";
+    spit(csv, "年,干支,陰陽,局\r\n2020,庚子,陰,5\r\n2021,辛丑,陰,6\r\n");
+    const ImportCount n = importTable(dir.path(), TableKind::Year, csv, Encoding::Utf8);
+    EXPECT_EQ(n.replaced, 1u);
+    EXPECT_EQ(n.added, 1u);
+    const auto years = readTable(dir.path(), TableKind::Year);
+    ASSERT_EQ(years.size(), 3u);
+    EXPECT_EQ(years[0], rows(TableKind::Year)[0]); // not in the file: kept
+    EXPECT_EQ(years[1][schema::Kyoku], "5");
+    EXPECT_EQ(years[2].key(), "2021");
+}
+
+// The three tables are replaced together or not at all: when one cannot be
+// put in place, the others keep their old contents.
+TEST(TableFiles, ASetIsReplacedWholeOrNotAtAll) {
+    TempDir dir;
+    writeKoyomi(dir.path(), sample());
+    const std::filesystem::path day = dir.path() / std::string(schema::info(TableKind::Day).fileName);
+    const std::filesystem::path year = dir.path() / std::string(schema::info(TableKind::Year).fileName);
+    const std::string dayBefore = slurp(day);
+    std::filesystem::remove(year);
+    std::filesystem::create_directory(year); // a year table that cannot be replaced
+    spit(year / "keep", "x");
+    KoyomiOptions o;
+    o.from = {2001, 1, 1};
+    o.to = {2001, 3, 1};
+    EXPECT_THROW(writeKoyomi(dir.path(), generateKoyomi(o)), Error);
+    EXPECT_EQ(slurp(day), dayBefore);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3) << "left a temporary file";
+}
+
 TEST(CsvFile, TextForm) {
     std::string csv = tableToCsv(TableKind::Day, std::span(rows(TableKind::Day)).first(1), Encoding::Utf8);
     EXPECT_EQ(csv, "日,干支,陰陽,局,節気,3元,節入り日,時刻\r\n"
