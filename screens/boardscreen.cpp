@@ -94,6 +94,7 @@ void TBoardScreen::buildPanel(const std::vector<BoundField>& fields) {
                                  QStringLiteral("最後"), QStringLiteral("挿入"), QStringLiteral("削除"),
                                  QStringLiteral("編集"), QStringLiteral("登録"), QStringLiteral("取消"),
                                  QStringLiteral("更新")});
+    connect(CaptionDBNavi1, &TCaptionDBNavi::actionStarting, this, [this] { DBGrid1->commitOpenEditor(); });
     connect(CaptionDBNavi1, &TCaptionDBNavi::clicked, this,
             [this](TCaptionDBNavi::Button b) { CaptionDBNavi1Click(b); });
     connect(CaptionDBNavi1, &TCaptionDBNavi::actionFailed, this,
@@ -130,7 +131,7 @@ QLineEdit* TBoardScreen::boundEdit(const QString& name) const {
 }
 
 void TBoardScreen::buildGrid(const std::vector<Column>&) {
-    DBGrid1 = new QTableView(this);
+    DBGrid1 = new CalendarGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setGeometry(0, g_.panelHeight, g_.gridWidth, g_.client.height() - g_.panelHeight);
     DBGrid1->setFrameShape(QFrame::NoFrame);
@@ -156,6 +157,15 @@ void TBoardScreen::buildGrid(const std::vector<Column>&) {
         }
     }));
     connect(DBGrid1, &QTableView::clicked, this, [this](const QModelIndex&) { DBGrid1CellClick(); });
+    connect(DBGrid1, &CalendarGrid::editingStarted, this, [this](int row) {
+        if (!table_) return;
+        try {
+            if (row != table_->recNo()) table_->moveTo(row);
+            table_->edit();
+        } catch (const std::exception& e) {
+            showErrorBox(this, e);
+        }
+    });
 }
 
 void TBoardScreen::buildBoard() {
@@ -205,10 +215,14 @@ void TBoardScreen::buildBoard() {
     };
     direction(QStringLiteral(" 南 "), f.x(), f.y() - g_.directionPx - 5, frameWidth, Qt::AlignHCenter);
     direction(QStringLiteral(" 北 "), f.x(), f.y() + frameHeight + 2, frameWidth, Qt::AlignHCenter);
-    direction(QStringLiteral("東 "), f.x() - g_.directionPx - 6, f.y() + frameHeight / 2 - 10,
-              g_.directionPx + 4, Qt::AlignRight);
-    direction(QStringLiteral("西 "), f.x() + frameWidth + 3, f.y() + frameHeight / 2 - 10, g_.directionPx + 4,
-              Qt::AlignLeft);
+    // The side labels stand between the grid and the frame.
+    const int sideWidth = f.x() - g_.gridWidth - 2;
+    const bool eastFits = QFontMetrics(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), g_.directionPx, true))
+                              .horizontalAdvance(g_.east) <= sideWidth;
+    direction(g_.east, g_.gridWidth + 1, f.y() + frameHeight / 2 - 10, sideWidth,
+              eastFits ? Qt::AlignRight : Qt::AlignLeft);
+    direction(g_.west, f.x() + frameWidth + 3, f.y() + frameHeight / 2 - 10,
+              g_.client.width() - f.x() - frameWidth - 3, Qt::AlignLeft);
 
     const QFont cellFont = pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13, true);
     for (PalaceNo p = 1; p <= 9; ++p) {
@@ -287,7 +301,11 @@ void TBoardScreen::attach(Thoshimidb1& store) {
     });
     connect(table_, &CalendarTable::stateChanged, CaptionDBNavi1,
             [this] { CaptionDBNavi1->updateButtons(); });
-    connect(model_, &CalendarModel::failed, this, [this](const QString& text) { showErrorBox(this, text); });
+    // The model is shared by every grid on the table: only the grid that
+    // wrote the cell reports its refusal.
+    connect(model_, &CalendarModel::failed, this, [this](const QString& text) {
+        if (DBGrid1->committing()) showErrorBox(this, text);
+    });
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& now, const QModelIndex&) {
                 if (now.isValid()) gridRowChanged(now.row());

@@ -17,6 +17,7 @@
 
 #include "board.h"
 #include "boardkind.h"
+#include "calendargrid.h"
 #include "captiondbnavi.h"
 #include "schema.h"
 
@@ -24,7 +25,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableView;
 class QToolButton;
 
 namespace hoshi {
@@ -49,6 +49,7 @@ public:
         QPoint frame{309, 115}; // top-left of the board frame (455 × 428)
         int directionPx = 17;
         int headerY = 60; // the labels and the action buttons above the board
+        QString east = QStringLiteral(" 東 "), west = QStringLiteral(" 西 "); // the side labels
         QString computeCaption;
         QString printSuffix;
     };
@@ -101,7 +102,7 @@ public:
     TCaptionDBNavi* CaptionDBNavi1 = nullptr;
     QPushButton* computeButton = nullptr; // hidden; its click is the compute operation
     std::vector<QLineEdit*> boundEdits;
-    QTableView* DBGrid1 = nullptr;
+    CalendarGrid* DBGrid1 = nullptr;
     QLabel* kansi = nullptr;
     QLabel* rokugilbl = nullptr;
     QPushButton* houitori = nullptr;

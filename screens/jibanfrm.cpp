@@ -95,7 +95,7 @@ Tjibanfrm::Tjibanfrm(Tjiban& jiban, TKanMo1& kanmo, QWidget* parent)
     tf.setBold(true);
     tlabel->setFont(tf);
     tlabel->setStyleSheet(QStringLiteral("color: yellow;"));
-    tlabel->setGeometry(440, 38, 200, 15);
+    tlabel->setGeometry(440, 40, 200, 14);
 }
 
 void Tjibanfrm::timeBarChange() {

@@ -24,6 +24,8 @@ TBoardScreen::Geometry dayGeometry() {
     g.frame = {309, 115};
     g.directionPx = 17;
     g.headerY = 58;
+    g.east = QStringLiteral("東 ");
+    g.west = QStringLiteral("西 ");
     g.computeCaption = QStringLiteral("鑑定");
     g.printSuffix = QStringLiteral("日盤   鑑定表");
     return g;
@@ -76,11 +78,15 @@ template <typename Body> void Tnitibanfrm::quietRun(Body body) {
             lastGood = dayban_;
         });
     } catch (const std::exception& e) {
-        dayban_ = lastGood;
+        // The screen shows the last board calculated without error; the
+        // calculator keeps what the failing record left in it, as a
+        // compute of that record alone would.
+        std::swap(dayban_, lastGood);
         try {
             showBoard();
         } catch (const std::exception&) {
         }
+        std::swap(dayban_, lastGood);
         showErrorBox(this, e);
         return;
     }

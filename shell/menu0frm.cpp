@@ -1,6 +1,7 @@
 #include "menu0frm.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "calendartable.h"
 #include "centreonscreen.h"
 #include "dxfcolorbutton.h"
+#include "errorbox.h"
 #include "gamensize.h"
 #include "hoshimidb1.h"
 #include "jibanfrm.h"
@@ -146,11 +148,13 @@ void Tmenu0frm::FormCreate() {
     const QDate today = s.today();
     if (settings::soundOn()) s.playTune(tuneOfTheDay(today));
     {
+        QElapsedTimer shown; // the 6000 ms count from before the splash is made
+        shown.start();
         Ttitlefrm splash;
         splash.show();
         splash.repaint();
         QApplication::processEvents(); // paint it at once; the wait itself processes nothing
-        s.splashWait(6000);
+        s.splashWait(static_cast<int>(std::max<qint64>(0, 6000 - shown.elapsed())));
     }
     wb_.calculators = std::make_unique<Calculators>();
     assignPatternTexts(wb_.calculators->kyokaku);
@@ -174,28 +178,33 @@ void bringUp(QWidget& w) {
 
 } // namespace
 
+// Shows a board screen, positions its table on today's key and computes.
+// Positioning posts an edit left in the grid; a refusal is reported and the
+// board is computed for the record the cursor stays on.
+void Tmenu0frm::showOnToday(TBoardScreen& screen, CalendarTable& table, int keyLength) {
+    bringUp(screen);
+    try {
+        table.findKey(todayKey(keyLength));
+    } catch (const std::exception& e) {
+        showErrorBox(&screen, e);
+    }
+    screen.compute();
+}
+
 void Tmenu0frm::jibanmenuClick() {
-    bringUp(*wb_.jibanfrm);
-    wb_.hoshimidb1->Table1.findKey(todayKey(10));
-    wb_.jibanfrm->kanteiClick();
+    showOnToday(*wb_.jibanfrm, wb_.hoshimidb1->Table1, 10);
 }
 
 void Tmenu0frm::nitibanmenuClick() {
-    bringUp(*wb_.nitibanfrm);
-    wb_.hoshimidb1->Table1.findKey(todayKey(10));
-    wb_.nitibanfrm->kanteiClick();
+    showOnToday(*wb_.nitibanfrm, wb_.hoshimidb1->Table1, 10);
 }
 
 void Tmenu0frm::tukibanmenuClick() {
-    bringUp(*wb_.tukibanfrm);
-    wb_.hoshimidb1->Table2.findKey(todayKey(7));
-    wb_.tukibanfrm->kanteiClick();
+    showOnToday(*wb_.tukibanfrm, wb_.hoshimidb1->Table2, 7);
 }
 
 void Tmenu0frm::nenbanmenuClick() {
-    bringUp(*wb_.nenbanfrm);
-    wb_.hoshimidb1->Table3.findKey(todayKey(4));
-    wb_.nenbanfrm->nenbanbtnClick();
+    showOnToday(*wb_.nenbanfrm, wb_.hoshimidb1->Table3, 4);
 }
 
 void Tmenu0frm::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace hoshi {
 
+class CalendarTable;
+class TBoardScreen;
 class TdxfColorButton;
 class Workbench;
 
@@ -54,6 +56,7 @@ private:
     void buildButtons();
     // Today's date text cut to the key length of a table (4, 7 or 10).
     std::string todayKey(int length) const;
+    void showOnToday(TBoardScreen& screen, CalendarTable& table, int keyLength);
 
     Workbench& wb_;
 };

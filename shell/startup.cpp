@@ -3,12 +3,11 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QThread>
-#include <QUrl>
 
 #include "hoshimidb1.h"
 #include "programfile.h"
+#include "tuneplayer.h"
 
 namespace hoshi {
 
@@ -32,10 +31,9 @@ void blockingWait(int ms) {
 }
 
 void playAsync(const QString& file) {
-    static QSoundEffect* effect = nullptr; // plays on after start-up; lives with the application
-    if (!effect) effect = new QSoundEffect(qApp);
-    effect->setSource(QUrl::fromLocalFile(programFile(file)));
-    effect->play();
+    static TunePlayer* player = nullptr; // plays on after start-up; goes with the application
+    if (!player) player = new TunePlayer(qApp);
+    player->play(programFile(file));
 }
 
 } // namespace

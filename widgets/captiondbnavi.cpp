@@ -171,6 +171,18 @@ void TCaptionDBNavi::clickButton(Button button) {
 // event loop.
 void TCaptionDBNavi::perform(int index) {
     const Button id = buttonAt(index);
+    // A repeat that fires while the last click is still being handled (an
+    // error box's loop, say) is dropped, and ends the auto-repeat.
+    if (performing_) {
+        buttons_[index]->setDown(false);
+        return;
+    }
+    struct Guard {
+        bool& flag;
+        explicit Guard(bool& f) : flag(f) { flag = true; }
+        ~Guard() { flag = false; }
+    } guard(performing_);
+    emit actionStarting(id);
     QString failure;
     bool failed = false;
     if (cursor_ && cursor_->state() != RecordCursor::State::Inactive) {

@@ -128,6 +128,9 @@ public slots:
     void updateButtons();
 
 signals:
+    // Before a button's action: what the action should see (an open grid
+    // editor, say) can be settled here.
+    void actionStarting(hoshi::TCaptionDBNavi::Button button);
     void clicked(hoshi::TCaptionDBNavi::Button button);
     void actionFailed(hoshi::TCaptionDBNavi::Button button, const QString& text);
     // The mouse moved over the navigator or one of its buttons; `index` is
@@ -153,6 +156,7 @@ private:
     QMargins borderMargins() const;
 
     std::array<TNaviButton*, ButtonCount> buttons_{};
+    bool performing_ = false;
     std::array<QPixmap, ButtonCount> custom_;
     std::array<QPixmap, ButtonCount> builtin_;
     RecordCursor* cursor_ = nullptr;

@@ -3,6 +3,7 @@
 // and the day table's cursor shared by the day and hour screens.
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QTableView>
@@ -155,6 +156,22 @@ private slots:
         QCOMPARE(m->data(m->index(0, 0)).toString(), QStringLiteral("2001/05/04"));
         day->CaptionDBNavi1->clickButton(TCaptionDBNavi::Cancel);
         QCOMPARE(m->data(m->index(0, 0)).toString(), QStringLiteral("2001/05/03"));
+    }
+
+    void typingInTheGridEditsAndPostPostsIt() {
+        day->show();
+        day->kanteiClick();
+        QAbstractItemModel* m = day->DBGrid1->model();
+        day->DBGrid1->setFocus();
+        day->DBGrid1->setCurrentIndex(m->index(0, 3)); // 局 of 2001/05/03
+        QTest::keyClick(day->DBGrid1, Qt::Key_4);     // typing opens the editor
+        QCOMPARE(fx->store.Table1.state(), RecordCursor::State::Edit);
+        QVERIFY(day->CaptionDBNavi1->button(TCaptionDBNavi::Post)->isEnabled());
+        day->CaptionDBNavi1->clickButton(TCaptionDBNavi::Post); // the open editor is committed first
+        QCOMPARE(fx->store.Table1.state(), RecordCursor::State::Browse);
+        QCOMPARE(m->data(m->index(0, 3)).toString(), QStringLiteral("4"));
+        QCOMPARE(day->kansi->text(), QStringLiteral("丙寅 [立向日盤] 陽 4 極"));
+        QVERIFY(reportedErrors().isEmpty());
     }
 
     void unknownStemIsReportedAndStopsAtThatPalace() {

@@ -93,7 +93,8 @@ private slots:
         Workbench wb(t.make(QDate(2001, 5, 17), calendarDir.path()));
         wb.create();
         QCOMPARE(t.tunes, plays ? QStringList{"BGM7.wav"} : QStringList{});
-        QCOMPARE(t.waits, QList<int>{6000});
+        QCOMPARE(t.waits.size(), 1); // what is left of the 6000 ms once the splash is up
+        QVERIFY(t.waits[0] > 5000 && t.waits[0] <= 6000);
         QVERIFY(wb.calculators);
         QVERIFY(QString::fromStdString(wb.calculators->kyokaku.kakuText[1]).startsWith("■年悖格："));
         QVERIFY(reportedErrors().isEmpty());
