@@ -162,6 +162,19 @@ private slots:
         QCOMPARE(wb.menu0frm->windowTitle(), QStringLiteral("KorimakiVer3.7"));
     }
 
+    void aRefusedEditIsReportedWhenAMenuItemPositions() {
+        TestStartup t;
+        Workbench wb(t.make(QDate(2001, 5, 4), calendarDir.path()));
+        wb.create();
+        CalendarTable& days = wb.hoshimidb1->Table1;
+        days.setField(0, "bad"); // an edit left in the grid with a key it cannot post
+        wb.menu0frm->nitibanmenuClick();
+        QCOMPARE(reportedErrors().size(), 2); // the refused post, then the compute of the record it stays on
+        QVERIFY(reportedErrors().first().contains("bad"));
+        QCOMPARE(days.state(), RecordCursor::State::Edit); // the typed key is kept for correction
+        days.cancel();
+    }
+
     void yearMenuOnTheSecondOfJanuary() {
         TestStartup t;
         Workbench wb(t.make(QDate(2000, 1, 2), calendarDir.path()));
