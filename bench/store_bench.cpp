@@ -71,51 +71,53 @@ void BM_OpenStore(benchmark::State& state) {
     }
 }
 
+// The generated day table, open, with calculators for its records.
+struct OpenDays {
+    CalendarTable table{schema::TableKind::Day};
+    Calculators calc;
+    int row = 0;
+    OpenDays() { table.open(calendarFolder()); }
+    // The records in turn, the first again after the last.
+    const CalendarRecord& next() {
+        const CalendarRecord& r = table.record(row);
+        if (++row == table.recordCount()) row = 0;
+        return r;
+    }
+};
+
 // Decode and keisan of every day record in turn: one record per iteration.
 void BM_DecodeKeisanDay(benchmark::State& state) {
-    CalendarTable table(schema::TableKind::Day);
-    table.open(calendarFolder());
-    Calculators calc;
-    const int n = table.recordCount();
-    int row = 0;
+    OpenDays d;
     for (auto _ : state) {
-        decodeDayRecord(table.record(row), calc.dayban);
-        calc.dayban.keisan();
-        benchmark::DoNotOptimize(calc.dayban.kitikaku);
-        if (++row == n) row = 0;
+        decodeDayRecord(d.next(), d.calc.dayban);
+        d.calc.dayban.keisan();
+        benchmark::DoNotOptimize(d.calc.dayban.kitikaku);
     }
     state.SetItemsProcessed(state.iterations());
 }
 
 // Decoding alone, every day record in turn.
 void BM_DecodeDay(benchmark::State& state) {
-    CalendarTable table(schema::TableKind::Day);
-    table.open(calendarFolder());
-    Calculators calc;
-    const int n = table.recordCount();
-    int row = 0;
+    OpenDays d;
     for (auto _ : state) {
-        decodeDayRecord(table.record(row), calc.dayban);
-        benchmark::DoNotOptimize(calc.dayban.kyoku);
-        if (++row == n) row = 0;
+        decodeDayRecord(d.next(), d.calc.dayban);
+        benchmark::DoNotOptimize(d.calc.dayban.kyoku);
     }
     state.SetItemsProcessed(state.iterations());
 }
 
 // Decode and keisan of the hour boards, slot 1..12 of each day record in turn.
 void BM_DecodeKeisanHour(benchmark::State& state) {
-    CalendarTable table(schema::TableKind::Day);
-    table.open(calendarFolder());
-    Calculators calc;
-    const int n = table.recordCount();
-    int row = 0, slot = 1;
+    OpenDays d;
+    const CalendarRecord* record = &d.next();
+    int slot = 1;
     for (auto _ : state) {
-        decodeHourRecord(table.record(row), slot, calc.jiban);
-        calc.jiban.keisan();
-        benchmark::DoNotOptimize(calc.jiban.kitikaku);
+        decodeHourRecord(*record, slot, d.calc.jiban);
+        d.calc.jiban.keisan();
+        benchmark::DoNotOptimize(d.calc.jiban.kitikaku);
         if (++slot > 12) {
             slot = 1;
-            if (++row == n) row = 0;
+            record = &d.next();
         }
     }
     state.SetItemsProcessed(state.iterations());
@@ -123,17 +125,16 @@ void BM_DecodeKeisanHour(benchmark::State& state) {
 
 // The whole sweep once: every day record decoded and computed.
 void BM_DayTableSweep(benchmark::State& state) {
-    CalendarTable table(schema::TableKind::Day);
-    table.open(calendarFolder());
-    Calculators calc;
+    OpenDays d;
+    const int n = d.table.recordCount();
     for (auto _ : state) {
-        for (int row = 0; row < table.recordCount(); ++row) {
-            decodeDayRecord(table.record(row), calc.dayban);
-            calc.dayban.keisan();
+        for (int i = 0; i < n; ++i) {
+            decodeDayRecord(d.next(), d.calc.dayban);
+            d.calc.dayban.keisan();
         }
-        benchmark::DoNotOptimize(calc.dayban.kitikaku);
+        benchmark::DoNotOptimize(d.calc.dayban.kitikaku);
     }
-    state.SetItemsProcessed(state.iterations() * table.recordCount());
+    state.SetItemsProcessed(state.iterations() * n);
 }
 
 } // namespace
