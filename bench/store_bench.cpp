@@ -1,5 +1,6 @@
 // The calendar store: opening the generated day table (bin/db beside this
-// program), and decoding and computing boards over all its records.
+// program), and the board run over all its records: decode and calculate,
+// and with the snapshot the screens, reports and detail windows read.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -9,14 +10,19 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "calculators.h"
+#include "boardrun.h"
 #include "calendartable.h"
-#include "decoders.h"
 #include "hoshimidb1.h"
+#include "patterntexts.h"
+#include "programfile.h"
 
 using namespace hoshi;
 
 namespace {
+
+QString calendarFolder() {
+    return programFile(QStringLiteral("db"));
+}
 
 const QString& dayFileName() {
     static const std::string_view file = schema::info(schema::TableKind::Day).fileName;
@@ -71,12 +77,23 @@ void BM_OpenStore(benchmark::State& state) {
     }
 }
 
-// The generated day table, open, with calculators for its records.
+struct QuietSink : MessageSink {
+    void information(const std::string&) override {}
+};
+
+// The generated day table, open, with the day and hour runs for its records.
 struct OpenDays {
     CalendarTable table{schema::TableKind::Day};
     Calculators calc;
+    QuietSink sink;
+    TKanMo1 kanmo{sink};
+    BoardRun day{BoardKind::day, calc, kanmo};
+    BoardRun hour{BoardKind::hour, calc, kanmo};
     int row = 0;
-    OpenDays() { table.open(calendarFolder()); }
+    OpenDays() {
+        assignPatternTexts(calc.kyokaku);
+        table.open(calendarFolder());
+    }
     // The records in turn, the first again after the last.
     const CalendarRecord& next() {
         const CalendarRecord& r = table.record(row);
@@ -85,13 +102,23 @@ struct OpenDays {
     }
 };
 
-// Decode and keisan of every day record in turn: one record per iteration.
+// Decode and calculate every day record in turn: one record per iteration.
 void BM_DecodeKeisanDay(benchmark::State& state) {
     OpenDays d;
     for (auto _ : state) {
-        decodeDayRecord(d.next(), d.calc.dayban);
-        d.calc.dayban.keisan();
+        d.day.decode(d.next());
+        d.day.calculate();
         benchmark::DoNotOptimize(d.calc.dayban.kitikaku);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Decode, calculate and snapshot every day record in turn.
+void BM_DaySnapshot(benchmark::State& state) {
+    OpenDays d;
+    for (auto _ : state) {
+        BoardSnapshot s = d.day.run(d.next());
+        benchmark::DoNotOptimize(s.palaces[1].lines.size());
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -100,21 +127,28 @@ void BM_DecodeKeisanDay(benchmark::State& state) {
 void BM_DecodeDay(benchmark::State& state) {
     OpenDays d;
     for (auto _ : state) {
-        decodeDayRecord(d.next(), d.calc.dayban);
+        d.day.decode(d.next());
         benchmark::DoNotOptimize(d.calc.dayban.kyoku);
     }
     state.SetItemsProcessed(state.iterations());
 }
 
-// Decode and keisan of the hour boards, slot 1..12 of each day record in turn.
+// The hour boards, slot 1..12 of each day record in turn; with the
+// snapshot when the argument is 1.
 void BM_DecodeKeisanHour(benchmark::State& state) {
     OpenDays d;
+    const bool snapshot = state.range(0) != 0;
     const CalendarRecord* record = &d.next();
     int slot = 1;
     for (auto _ : state) {
-        decodeHourRecord(*record, slot, d.calc.jiban);
-        d.calc.jiban.keisan();
-        benchmark::DoNotOptimize(d.calc.jiban.kitikaku);
+        if (snapshot) {
+            BoardSnapshot s = d.hour.run(*record, slot);
+            benchmark::DoNotOptimize(s.palaces[1].lines.size());
+        } else {
+            d.hour.decode(*record, slot);
+            d.hour.calculate();
+            benchmark::DoNotOptimize(d.calc.jiban.kitikaku);
+        }
         if (++slot > 12) {
             slot = 1;
             record = &d.next();
@@ -123,14 +157,14 @@ void BM_DecodeKeisanHour(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 
-// The whole sweep once: every day record decoded and computed.
+// The whole sweep once: every day record decoded and calculated.
 void BM_DayTableSweep(benchmark::State& state) {
     OpenDays d;
     const int n = d.table.recordCount();
     for (auto _ : state) {
         for (int i = 0; i < n; ++i) {
-            decodeDayRecord(d.next(), d.calc.dayban);
-            d.calc.dayban.keisan();
+            d.day.decode(d.next());
+            d.day.calculate();
         }
         benchmark::DoNotOptimize(d.calc.dayban.kitikaku);
     }
@@ -144,7 +178,8 @@ BENCHMARK(BM_OpenDayTableFirstTime)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeDay);
 BENCHMARK(BM_DecodeKeisanDay);
-BENCHMARK(BM_DecodeKeisanHour);
+BENCHMARK(BM_DaySnapshot);
+BENCHMARK(BM_DecodeKeisanHour)->ArgName("snapshot")->Arg(0)->Arg(1);
 BENCHMARK(BM_DayTableSweep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

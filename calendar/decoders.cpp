@@ -23,20 +23,8 @@ int integerValue(std::string_view text, const char* what) {
 
 namespace {
 
-// Characters [from, from + n) of a text, counted in characters (1-based),
-// walking the UTF-8 lead bytes.
 std::string chars(std::string_view text, std::size_t from, std::size_t n) {
-    auto length = [](unsigned char c) -> std::size_t {
-        return c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    };
-    std::size_t begin = 0, index = 1;
-    for (; index < from && begin < text.size(); ++index)
-        begin += length(static_cast<unsigned char>(text[begin]));
-    std::size_t end = begin;
-    for (std::size_t k = 0; k < n && end < text.size(); ++k)
-        end += length(static_cast<unsigned char>(text[end]));
-    if (begin >= text.size()) return {};
-    return std::string(text.substr(begin, end - begin));
+    return std::string(utf8Slice(text, from, n));
 }
 
 struct Ymd {
@@ -117,7 +105,7 @@ void decodeMonthRecord(const CalendarRecord& r, Ttukiban& t, Tnenban& n) {
     t.nen = integerValue(chars(key, 1, 4), "year");
     t.tuki = integerValue(chars(key, 6, 2), "month");
     checkRange(t.tuki, 1, 12, "month");
-    n.nen = t.tuki == 1 ? t.nen - 1 : t.nen;
+    n.nen = solarYearOfMonth(t.nen, t.tuki);
     n.nenKansi();
     std::tie(t.kan, t.si) = decodeKansi(r[schema::Kansi]);
     t.kyoku = decodeKyoku(r[schema::Kyoku]);
@@ -132,12 +120,7 @@ void decodeYearRecord(const CalendarRecord& r, Tnenban& n) {
 int stemNumber(std::string_view name) {
     return findName(kanName, name).value_or(0);
 }
-
 namespace {
-
-int mod(int a, int m) {
-    return ((a % m) + m) % m;
-}
 
 // Entry day of each Gregorian month's solar month, by year mod 12.
 constexpr std::array<std::array<int, 12>, 12> setsuiriDay = {{
@@ -158,7 +141,7 @@ constexpr std::array<std::array<int, 12>, 12> setsuiriDay = {{
 } // namespace
 
 int beforeRisshun(int year, int mmdd) {
-    int r = mod(year, 12);
+    int r = floorMod(year, 12);
     bool fourth = r == 1 || r == 2 || r == 5 || r == 9 || r == 10; // 立春 on 4 February
     return mmdd < (fourth ? 204 : 205) ? 1 : 0;
 }
@@ -166,20 +149,15 @@ int beforeRisshun(int year, int mmdd) {
 int beforeSetsuiri(int year, int mmdd) {
     int m = mmdd / 100, d = mmdd % 100;
     if (m < 1 || m > 12) return 0;
-    return d < setsuiriDay[static_cast<std::size_t>(mod(year, 12))][static_cast<std::size_t>(m - 1)] ? 1 : 0;
+    return d < setsuiriDay[static_cast<std::size_t>(floorMod(year, 12))][static_cast<std::size_t>(m - 1)] ? 1
+                                                                                                          : 0;
 }
 
 std::pair<StemNo, StemNo> yearMonthStems(int mmdd, int year) {
-    static constexpr std::array<int, 10> yearStems = {9, 10, 1, 2, 3, 4, 5, 6, 7, 8};
-    static constexpr std::array<int, 5> monthBase = {8, 10, 2, 4, 6};
-    int y = beforeRisshun(year, mmdd) ? year - 1 : year;
-    StemNo yearStem = yearStems[static_cast<std::size_t>(mod(y - 1312, 10))];
-    int m = mmdd / 100;
-    int v = monthBase[static_cast<std::size_t>(mod(year - 1312, 5))];
-    StemNo monthStem = mod(m - 1 + v, 10);
-    if (monthStem == 0) monthStem = 10;
-    if (beforeSetsuiri(year, mmdd)) monthStem = monthStem == 1 ? 10 : monthStem - 1;
-    return {yearStem, monthStem};
+    const StemNo y = hoshi::yearStem(beforeRisshun(year, mmdd) ? year - 1 : year);
+    StemNo m = hoshi::monthStem(year, mmdd / 100);
+    if (beforeSetsuiri(year, mmdd)) m = m == 1 ? 10 : m - 1;
+    return {y, m};
 }
 
 } // namespace hoshi

@@ -1,7 +1,5 @@
 #include "hoshimidb1.h"
 
-#include <QCoreApplication>
-
 #include "errors.h"
 
 namespace hoshi {
@@ -41,10 +39,6 @@ CalendarModel& Thoshimidb1::model(schema::TableKind k) {
         return DataSource3;
     }
     return DataSource1;
-}
-
-QString calendarFolder() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/db");
 }
 
 } // namespace hoshi

@@ -1,6 +1,6 @@
 #pragma once
 // Thoshimidb1: the calendar store. It opens the three calendar tables from
-// the folder "db" beside the program at creation, Table1 (days), Table2
+// the folder its creator names, Table1 (days), Table2
 // (months), Table3 (years) in that order, and keeps them open for the life of
 // the program. DataSource1..3 are the models the screens' grids bind to.
 
@@ -34,8 +34,5 @@ public:
     CalendarTable& table(schema::TableKind k);
     CalendarModel& model(schema::TableKind k);
 };
-
-// The folder "db" beside the program.
-QString calendarFolder();
 
 } // namespace hoshi

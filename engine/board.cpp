@@ -252,14 +252,14 @@ template <std::size_t N> int pairIndex(const std::array<Pair, N>& pairs, int a, 
 namespace {
 
 void kitikaku(BoardFields& b, const Codes& c) {
-    for (auto& k : b.kitikaku) k = 0;
+    b.kitikaku.fill(code(Kitikaku::none));
     int Z = 0; // the 直使 gate, when there is one
     if (b.junpos != 5) Z = homeMon(b.junpos);
     bool zGood = Z != 0 && goodGate(Z);
 
-    if (c.T[4] == OTU) b.kitikaku[4] = 6;
-    if (c.T[2] == HEI) b.kitikaku[2] = 7;
-    if (c.T[6] == TEI) b.kitikaku[6] = 8;
+    if (c.T[4] == OTU) b.kitikaku[4] = code(Kitikaku::otuKiSyoden);
+    if (c.T[2] == HEI) b.kitikaku[2] = code(Kitikaku::heiKiSyoden);
+    if (c.T[6] == TEI) b.kitikaku[6] = code(Kitikaku::teiKiSyoden);
 
     // The order of the rules is the method's: the last rule that holds
     // decides. So where both hold, 雲遁 (18) overwrites 虎遁 (16) at the
@@ -267,21 +267,21 @@ void kitikaku(BoardFields& b, const Codes& c) {
     for (PalaceNo p : outerPalaces) {
         const int T = c.T[p], E = c.E[p], M = c.M[p], J = c.J[p];
         int& k = b.kitikaku[p];
-        if (T == KOU && E == HEI) k = 1;
-        if (T == HEI && E == KOU) k = 2;
-        if (T == OTU && E == KI) k = 3;
-        if (T == HEI && E == BO) k = 4;
-        if (T == TEI && E == JIN) k = 5;
-        if (T == TEI && zGood && M == Z) k = 9;
-        if (T == TEI && M == KYUMON && J == TAIIN) k = 10;
-        if (T == HEI && E == BO && M == SEIMON) k = 11;
-        if (T == OTU && E == KI && M == KAIMON) k = 12;
-        if (T == HEI && M == SEIMON && J == KYUTEN) k = 13;
-        if (T == TEI && M == KAIMON && J == KYUTI) k = 14;
-        if (p == 9 && T == OTU && M == KAIMON) k = 15;
-        if (p == 7 && T == OTU && M == SEIMON) k = 16;
-        if (p == 1 && T == OTU && goodGate(M)) k = 17;
-        if (p == 7 && T == OTU && goodGate(M)) k = 18;
+        if (T == KOU && E == HEI) k = code(Kitikaku::seiryuHensyu);
+        if (T == HEI && E == KOU) k = code(Kitikaku::hityoTetuketu);
+        if (T == OTU && E == KI) k = code(Kitikaku::otuKiTokusi);
+        if (T == HEI && E == BO) k = code(Kitikaku::heiKiTokusi);
+        if (T == TEI && E == JIN) k = code(Kitikaku::teiKiTokusi);
+        if (T == TEI && zGood && M == Z) k = code(Kitikaku::gyokujoSyumon);
+        if (T == TEI && M == KYUMON && J == TAIIN) k = code(Kitikaku::jinton);
+        if (T == HEI && E == BO && M == SEIMON) k = code(Kitikaku::tenton);
+        if (T == OTU && E == KI && M == KAIMON) k = code(Kitikaku::titon);
+        if (T == HEI && M == SEIMON && J == KYUTEN) k = code(Kitikaku::sinton);
+        if (T == TEI && M == KAIMON && J == KYUTI) k = code(Kitikaku::kiton);
+        if (p == 9 && T == OTU && M == KAIMON) k = code(Kitikaku::ryuton);
+        if (p == 7 && T == OTU && M == SEIMON) k = code(Kitikaku::koton);
+        if (p == 1 && T == OTU && goodGate(M)) k = code(Kitikaku::futon);
+        if (p == 7 && T == OTU && goodGate(M)) k = code(Kitikaku::unton);
     }
 }
 

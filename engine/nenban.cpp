@@ -3,8 +3,7 @@
 namespace hoshi {
 
 int nenKyoku(int nen) {
-    long long d = (1990LL - nen) % 9;
-    return static_cast<int>(d < 0 ? d + 9 : d) + 1;
+    return floorMod(1990LL - nen, 9) + 1;
 }
 
 void Tnenban::nenKansi() {

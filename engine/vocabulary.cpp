@@ -57,7 +57,7 @@ static void requireKansi(StemNo kan, BranchNo si) {
 int sexagenary(StemNo kan, BranchNo si) {
     requireKansi(kan, si);
     // The n with n ≡ kan (mod 10) and n ≡ si (mod 12), as walking the cycle finds it.
-    return ((6 * (kan - 1) - 5 * (si - 1)) % 60 + 60) % 60 + 1;
+    return floorMod(6 * (kan - 1) - 5 * (si - 1), 60) + 1;
 }
 
 std::pair<StemNo, BranchNo> kansiOf(int n) {
@@ -67,15 +67,8 @@ std::pair<StemNo, BranchNo> kansiOf(int n) {
 
 StemNo junsyu(StemNo kan, BranchNo si) {
     requireKansi(kan, si);
-    int m = ((kan - si) % 12 + 12) % 12;
+    int m = floorMod(kan - si, 12);
     return 5 + m / 2;
-}
-
-std::pair<StemNo, BranchNo> nenKansi(int nen) {
-    long long d = static_cast<long long>(nen) - 1984;
-    int s = static_cast<int>(((d % 10) + 10) % 10);
-    int b = static_cast<int>(((d % 12) + 12) % 12);
-    return {s + 1, b + 1};
 }
 
 } // namespace hoshi

@@ -180,6 +180,12 @@ PalaceNo ord2riti(int r);
 // One step of a ring walk: the palace after p, clockwise or counter-clockwise.
 PalaceNo ringNext(PalaceNo p, bool clockwise);
 
+// The remainder of a by m in 0..m-1, for any sign of a (m > 0).
+constexpr int floorMod(long long a, int m) {
+    const long long r = a % m;
+    return static_cast<int>(r < 0 ? r + m : r);
+}
+
 // Brings n into 1..9 by adding or subtracting 9 (the Lo Shu numbers and the
 // nine-star cycle).
 constexpr int wrap9(int n) {
@@ -198,6 +204,50 @@ std::pair<StemNo, BranchNo> kansiOf(int n);
 StemNo junsyu(StemNo kan, BranchNo si);
 
 // Stem and branch of a year (1984 = 甲子), any year.
-std::pair<StemNo, BranchNo> nenKansi(int nen);
+constexpr std::pair<StemNo, BranchNo> nenKansi(int nen) {
+    return {floorMod(nen - 1984LL, 10) + 1, floorMod(nen - 1984LL, 12) + 1};
+}
+// The stem of a year alone.
+constexpr StemNo yearStem(int nen) {
+    return nenKansi(nen).first;
+}
+// The stem of the solar month that begins in Gregorian month `month` of
+// `year` (the 寅 month of 1984 is 丙寅).
+constexpr StemNo monthStem(int year, int month) {
+    return floorMod(12LL * (year - 1984) + month, 10) + 1;
+}
+// Month 1 (the 丑 month) belongs to the solar year before its calendar year.
+constexpr int solarYearOfMonth(int year, int month) {
+    return month == 1 ? year - 1 : year;
+}
+
+// The eighteen auspicious patterns (吉格), by the code a calculator records
+// per palace in kitikaku (0: none).
+enum class Kitikaku : int {
+    none,
+    seiryuHensyu,  // 青竜返首
+    hityoTetuketu, // 飛鳥跌穴
+    otuKiTokusi,   // 乙奇得使
+    heiKiTokusi,   // 丙奇得使
+    teiKiTokusi,   // 丁奇得使
+    otuKiSyoden,   // 乙奇昇殿
+    heiKiSyoden,   // 丙奇昇殿
+    teiKiSyoden,   // 丁奇昇殿
+    gyokujoSyumon, // 玉女守門
+    jinton,        // 人遁
+    tenton,        // 天遁
+    titon,         // 地遁
+    sinton,        // 神遁
+    kiton,         // 鬼遁
+    ryuton,        // 竜遁
+    koton,         // 虎遁
+    futon,         // 風遁
+    unton,         // 雲遁
+    count_         // past the last
+};
+inline constexpr int kitikakuCount = static_cast<int>(Kitikaku::count_) - 1;
+constexpr int code(Kitikaku k) {
+    return static_cast<int>(k);
+}
 
 } // namespace hoshi

@@ -177,7 +177,7 @@ std::string_view pairEntry(const std::array<Row, 10>& table, StemNo heaven, Stem
 } // namespace
 
 int TKanMo1::lookupStem(std::string_view name) const {
-    if (auto i = findName(stemNames, name)) return *i;
+    if (auto i = findName(kanName, name)) return *i;
     sink_.information(std::string(name) + ":Not Found プログラムエラー");
     return 0;
 }

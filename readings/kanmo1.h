@@ -7,7 +7,7 @@
 //            image standing over the earth stem's image, then what that
 //            brings to the direction;
 //   mark     "○" (favourable) or "×" (unfavourable), 41 and 59 of them;
-// and by pattern code 0..18:
+// and by pattern code 0..kitikakuCount (Kitikaku):
 //   patternName  the auspicious pattern (吉格) a calculator records per
 //                palace in kitikaku; code 0 is "" (no pattern).
 // All of it is constant. One instance is created at start-up; it carries
@@ -23,17 +23,13 @@ namespace hoshi {
 
 class TKanMo1 {
 public:
-    static constexpr int patternCount = 18;
-
-    // The lookup's own stem-name table: entry 0 "", entries 1..10 甲..癸.
-    static constexpr std::array<std::string_view, 11> stemNames = {"",   "甲", "乙", "丙", "丁", "戊",
-                                                                   "己", "庚", "辛", "壬", "癸"};
+    static constexpr int patternCount = kitikakuCount;
 
     explicit TKanMo1(MessageSink& sink) : sink_(sink) {}
 
     // Stem lookup.
     // Given:    name, a stem name as shown on a board.
-    // Returned: the first i in 0..10 with stemNames[i] == name (exact string
+    // Returned: the first i in 0..10 with kanName[i] == name (exact string
     //           equality), so "" gives 0 silently; 0 for any other text,
     //           after the sink has shown name + ":Not Found プログラムエラー".
     // Notes:    0 means no stem. Callers pass the result straight to the
@@ -46,7 +42,7 @@ public:
     static std::string_view mark(StemNo heaven, StemNo earth);
     static bool isGood(StemNo heaven, StemNo earth) { return mark(heaven, earth) == "○"; }
 
-    // Given: code in 0..18. Throws OutOfRangeError outside.
+    // Given: code in 0..patternCount. Throws OutOfRangeError outside.
     static std::string_view patternName(int code);
 
 private:

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "errors.h"
+#include "jiban.h"
 #include "oukiban.h"
 
 namespace hoshi {
@@ -17,19 +18,6 @@ constexpr std::array<std::string_view, 13> hourLabel = {"",       "０時",   "�
                                                         "８時",   "１０時", "１２時", "１４時", "１６時",
                                                         "１８時", "２０時", "２２時"};
 
-// Remainder in 0..m-1 for any a.
-constexpr int floorMod(int a, int m) {
-    int r = a % m;
-    return r < 0 ? r + m : r;
-}
-
-constexpr StemNo yearStem(int y) {
-    return floorMod(y - 4, 10) + 1;
-}
-constexpr StemNo monthStem(int y, int m) {
-    return floorMod((y - 1921) * 12 + m + 4, 10) + 1;
-}
-
 // Steps from the current stem c on to stem x, 1..10.
 constexpr int stemDistance(StemNo x, StemNo c) {
     return x > c ? x - c : x - c + 10;
@@ -41,12 +29,6 @@ int monthLength(int y, int m) {
     // 1901..2099, and right for 1900 and 2100, which have no 29 February.
     if (m == 2) return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0 ? 29 : 28;
     return 31;
-}
-
-// Stem of hour h under a day of stem d: 甲/己 days start at 甲, 乙/庚 at 丙,
-// 丙/辛 at 戊, 丁/壬 at 庚, 戊/癸 at 壬.
-constexpr StemNo hourStem(StemNo d, int h) {
-    return floorMod(floorMod(d - 1, 5) * 2 + h - 1, 10) + 1;
 }
 
 // The first hour 3..12 of a day of stem d whose stem is x; hours 3..12 carry

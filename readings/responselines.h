@@ -36,9 +36,8 @@ struct ResponseSnapshot {
 // Throws:   OutOfRangeError for p outside 1..9 or the centre, and for a
 //           month, day, day stem or hour outside its range on a kind that
 //           reads it.
-// Notes:    1. The year stem of Y is ((Y - 4) mod 10) + 1, the month stem of
-//              (Y, M) (((Y - 1921) * 12 + M + 4) mod 10) + 1, both with a mod
-//              that is never negative.
+// Notes:    1. The year and month stems are the engine's yearStem and
+//              monthStem (the Gregorian month's solar month).
 //           2. The current period never counts: a stem equal to the current
 //              one is next reached ten periods on.
 //           3. The day rule steps at most one month on, and counts February

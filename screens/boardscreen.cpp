@@ -18,7 +18,6 @@
 #include "decoders.h"
 #include "errorbox.h"
 #include "hoshimidb1.h"
-#include "kanmo1.h"
 #include "qtext.h"
 
 namespace hoshi {
@@ -55,12 +54,12 @@ private:
 
 } // namespace
 
-TBoardScreen::TBoardScreen(BoardKind kind, schema::TableKind table, TKanMo1& kanmo, const Geometry& g,
+TBoardScreen::TBoardScreen(BoardKind kind, Calculators& calc, const TKanMo1& kanmo, const Geometry& g,
                            const std::vector<BoundField>& fields, const std::vector<Column>& columns,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window), kanmo_(kanmo), kind_(kind), tableKind_(table), g_(g), fields_(fields),
+    : QWidget(parent, Qt::Window), kind_(kind), run_(kind, calc, kanmo), g_(g), fields_(fields),
       columns_(columns) {
-    setWindowTitle(g.caption);
+    setWindowTitle(qs(boardKind(kind).caption));
     setFixedSize(g.client);
     setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), g.fontPx));
     setAutoFillBackground(true);
@@ -69,7 +68,7 @@ TBoardScreen::TBoardScreen(BoardKind kind, schema::TableKind table, TKanMo1& kan
     setPalette(pal);
 
     buildPanel(fields);
-    buildGrid(columns);
+    buildGrid();
     buildBoard();
     centreOnScreen(*this);
 }
@@ -130,7 +129,7 @@ QLineEdit* TBoardScreen::boundEdit(const QString& name) const {
     return nullptr;
 }
 
-void TBoardScreen::buildGrid(const std::vector<Column>&) {
+void TBoardScreen::buildGrid() {
     DBGrid1 = new CalendarGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setGeometry(0, g_.panelHeight, g_.gridWidth, g_.client.height() - g_.panelHeight);
@@ -277,8 +276,8 @@ void TBoardScreen::paintEvent(QPaintEvent* event) {
 }
 
 void TBoardScreen::attach(Thoshimidb1& store) {
-    table_ = &store.table(tableKind_);
-    model_ = &store.model(tableKind_);
+    table_ = &store.table(boardKind(kind_).table);
+    model_ = &store.model(boardKind(kind_).table);
     DBGrid1->setModel(model_);
     // Each column takes its own width, or more where the font needs it to
     // show the field's widest form and its title whole.
@@ -361,10 +360,6 @@ const std::vector<TBoardScreen::Column>& TBoardScreen::dayColumns() {
     return columns;
 }
 
-QString TBoardScreen::kansiName(StemNo kan, BranchNo si) {
-    return qs(at(kanName, kan, "stem")) + qs(at(siName, si, "branch"));
-}
-
 void TBoardScreen::DBGrid1CellClick() {
     compute();
 }
@@ -383,51 +378,61 @@ void TBoardScreen::compute() {
     }
 }
 
+void TBoardScreen::decode() {
+    run_.decode(table_ ? table_->current() : CalendarRecord{}, slot());
+}
+
+void TBoardScreen::calculate() {
+    run_.calculate();
+}
+
 void TBoardScreen::showBoard() {
-    const BoardFields& b = board();
-    kansi->setText(kansiText());
-    rokugilbl->setText(QStringLiteral("六儀:") + QString::fromStdString(b.junganName));
+    showSnapshot(run_.snapshot());
+}
+
+void TBoardScreen::showSnapshot(const BoardSnapshot& s) {
+    shown_ = s;
+    const BoardFields& b = s.fields;
+    kansi->setText(qs(s.header));
+    rokugilbl->setText(qs(s.rokugi));
     for (PalaceNo p = 1; p <= 9; ++p) {
-        const QString ti = QString::fromStdString(b.ti[p]);
-        tiCell[p]->setText(ti);
+        tiCell[p]->setText(qs(b.ti[p]));
         tiCell[p]->setToolTip(qs(kanSetumei[static_cast<std::size_t>(stemNumber(b.ti[p]))]));
     }
     for (PalaceNo p = 1; p <= 9; ++p) {
-        tenCell[p]->setText(QString::fromStdString(b.ten[p]));
+        tenCell[p]->setText(qs(b.ten[p]));
         tenCell[p]->setToolTip(qs(kanSetumei[static_cast<std::size_t>(stemNumber(b.ten[p]))]));
     }
     for (PalaceNo p = 1; p <= 9; ++p) {
-        seiCell[p]->setText(QString::fromStdString(b.sei[p]));
+        seiCell[p]->setText(qs(b.sei[p]));
         seiCell[p]->setToolTip(qs(at(seiSetumei, b.seiNo[p], "star")));
     }
     for (PalaceNo p = 1; p <= 9; ++p) {
         if (p == 5) continue;
-        monCell[p]->setText(QString::fromStdString(b.mon[p]));
+        monCell[p]->setText(qs(b.mon[p]));
         monCell[p]->setToolTip(qs(at(monSetumei, b.monNo[p], "gate")));
     }
     for (PalaceNo p = 1; p <= 9; ++p) {
-        kyuCell[p]->setText(QString::fromStdString(b.kyu[p]));
+        kyuCell[p]->setText(qs(b.kyu[p]));
         kyuCell[p]->setToolTip(qs(at(kyuSetumei, b.kyuNo[p], "nine-star")));
     }
     for (PalaceNo p = 1; p <= 9; ++p) {
-        jinCell[p]->setText(QString::fromStdString(b.jin[p]));
+        jinCell[p]->setText(qs(b.jin[p]));
         jinCell[p]->setToolTip(qs(at(jinSetumei, b.jinNo[p], "deity")));
     }
-    for (PalaceNo p : outerPalaces) fillTextBox(p, b);
+    for (PalaceNo p : outerPalaces) fillTextBox(p, s);
 }
 
-void TBoardScreen::fillTextBox(PalaceNo p, const BoardFields& b) {
+void TBoardScreen::fillTextBox(PalaceNo p, const BoardSnapshot& s) {
     QPlainTextEdit* m = Memo[p];
     m->clear();
-    const int e = kanmo_.lookupStem(b.ti[p]);
-    const int h = kanmo_.lookupStem(b.ten[p]);
-    checkRange(e, 1, 10, "earth-plate stem");
-    checkRange(h, 1, 10, "heaven-plate stem");
-    m->appendPlainText(qs(houiLabel[static_cast<std::size_t>(p)]) + qs(TKanMo1::mark(h, e)));
-    m->appendPlainText(qs(TKanMo1::reading(h, e)));
-    const int code = b.kitikaku[p];
-    checkRange(code, 0, 18, "pattern code");
-    if (code != 0) m->appendPlainText(patternPrefix() + qs(TKanMo1::patternName(code)));
+    const PalaceReading& r = s.palaces[static_cast<std::size_t>(p)];
+    checkRange(r.earth, 1, 10, "earth-plate stem");
+    checkRange(r.heaven, 1, 10, "heaven-plate stem");
+    m->appendPlainText(qs(houiLabel[static_cast<std::size_t>(p)]) + qs(r.mark));
+    m->appendPlainText(qs(r.reading));
+    const std::string pattern = s.patternLine(p);
+    if (!pattern.empty()) m->appendPlainText(qs(pattern));
     m->moveCursor(QTextCursor::Start);
     m->verticalScrollBar()->setValue(0);
 }

@@ -8,15 +8,15 @@
 //
 // The compute operation is three steps that can be called apart: decode the
 // current record into the calculator's inputs, calculate the board, show
-// it. A screen states only what differs: its geometry, its table, its
-// decoder and calculator, and its header text.
+// its snapshot. The board run of the screen's kind does the first two and
+// makes the snapshot. A screen states only what differs: its geometry, its
+// fields and columns, and (the hour screen) the slot it computes.
 
 #include <QPointer>
 #include <QWidget>
 #include <vector>
 
-#include "board.h"
-#include "boardkind.h"
+#include "boardrun.h"
 #include "calendargrid.h"
 #include "captiondbnavi.h"
 #include "schema.h"
@@ -39,7 +39,6 @@ class TBoardScreen : public QWidget {
 public:
     // Where things stand on one screen; everything else follows from these.
     struct Geometry {
-        QString caption;
         QSize client;
         int fontPx = 12;
         int panelHeight = 51;
@@ -51,7 +50,6 @@ public:
         int headerY = 60; // the labels and the action buttons above the board
         QString east = QStringLiteral(" 東 "), west = QStringLiteral(" 西 "); // the side labels
         QString computeCaption;
-        QString printSuffix;
     };
     // A read-only field of the top panel bound to the current record.
     struct BoundField {
@@ -70,7 +68,7 @@ public:
     // The day table's columns, as the day and hour screens show them.
     static const std::vector<Column>& dayColumns();
 
-    TBoardScreen(BoardKind kind, schema::TableKind table, TKanMo1& kanmo, const Geometry& g,
+    TBoardScreen(BoardKind kind, Calculators& calc, const TKanMo1& kanmo, const Geometry& g,
                  const std::vector<BoundField>& fields, const std::vector<Column>& columns, QWidget* parent);
 
     // Binds the grid, the fields and the navigator to the calendar store
@@ -83,18 +81,24 @@ public:
     // the failing step and is shown in the standard error box; the board
     // keeps what it showed.
     void compute();
-    // The three steps, each throwing hoshi::Error.
-    virtual void decode() = 0;
-    virtual void calculate() = 0;
+    // The three steps, each throwing hoshi::Error: decode the current
+    // record, calculate, show the snapshot of the calculated board.
+    void decode();
+    void calculate();
     void showBoard();
+    // Shows a snapshot: the header, the cells with their hints and the text
+    // boxes in palace order. A palace whose stems are unknown ends it with
+    // OutOfRangeError; the boxes after it keep their lines.
+    void showSnapshot(const BoardSnapshot& s);
 
     // The board of the last calculation, as the calculator holds it.
-    virtual const BoardFields& board() const = 0;
-    virtual QString kansiText() const = 0;
-    // The pattern line's prefix: "■格：" (the day board writes "■格:").
-    virtual QString patternPrefix() const { return QStringLiteral("■格："); }
-    // kanName + siName, OutOfRangeError outside the tables.
-    static QString kansiName(StemNo kan, BranchNo si);
+    const BoardFields& board() const { return run_.fields(); }
+    BoardRun& run() { return run_; }
+    // The snapshot the screen shows (empty fields before the first show).
+    const BoardSnapshot& shown() const { return shown_; }
+    // The hour slot 1..12 the screen computes (the hour screen's time bar);
+    // the other kinds have none.
+    virtual int slot() const { return 0; }
 
     // Components, reached by name as the screens' handlers and later screens
     // (detail, direction-taking, printing, searches) read them.
@@ -119,19 +123,18 @@ protected:
     virtual void CaptionDBNavi1Click(TCaptionDBNavi::Button button);
     void paintEvent(QPaintEvent* event) override;
 
-    TKanMo1& kanmo_;
-
 private:
     void buildPanel(const std::vector<BoundField>& fields);
-    void buildGrid(const std::vector<Column>& columns);
+    void buildGrid();
     void buildBoard();
     void refreshBoundFields();
     void followCursor(int row);
     void gridRowChanged(int row);
-    void fillTextBox(PalaceNo p, const BoardFields& b);
+    void fillTextBox(PalaceNo p, const BoardSnapshot& s);
 
     BoardKind kind_;
-    schema::TableKind tableKind_;
+    BoardRun run_;
+    BoardSnapshot shown_;
     Geometry g_;
     std::vector<BoundField> fields_;
     std::vector<Column> columns_;

@@ -5,7 +5,6 @@
 #include <QStyle>
 
 #include "calendartable.h"
-#include "decoders.h"
 #include "qtext.h"
 
 namespace hoshi {
@@ -14,7 +13,6 @@ namespace {
 
 TBoardScreen::Geometry hourGeometry() {
     TBoardScreen::Geometry g;
-    g.caption = QStringLiteral("奇門遁甲・時盤");
     g.client = {800, 600};
     g.fontPx = 12;
     g.panelHeight = 37;
@@ -25,7 +23,6 @@ TBoardScreen::Geometry hourGeometry() {
     g.directionPx = 16;
     g.headerY = 104;
     g.computeCaption = QStringLiteral("時盤鑑定");
-    g.printSuffix = QStringLiteral("時盤   鑑定表");
     return g;
 }
 
@@ -48,10 +45,8 @@ QString Tjibanfrm::slotText(int position) {
         .arg((start + 2) % 24, 2, 10, QLatin1Char('0'));
 }
 
-Tjibanfrm::Tjibanfrm(Tjiban& jiban, TKanMo1& kanmo, QWidget* parent)
-    : TBoardScreen(BoardKind::hour, schema::TableKind::Day, kanmo, hourGeometry(), hourFields, dayColumns(),
-                   parent),
-      jiban_(jiban) {
+Tjibanfrm::Tjibanfrm(Calculators& calc, const TKanMo1& kanmo, QWidget* parent)
+    : TBoardScreen(BoardKind::hour, calc, kanmo, hourGeometry(), hourFields, dayColumns(), parent) {
     setObjectName(QStringLiteral("jibanfrm"));
 
     timeBar = new QSlider(Qt::Horizontal, this);
@@ -107,17 +102,8 @@ void Tjibanfrm::timeBarChange() {
     kanteiClick();
 }
 
-void Tjibanfrm::decode() {
-    decodeHourRecord(table() ? table()->current() : CalendarRecord{}, timeBar->value() + 1, jiban_);
-}
-
-void Tjibanfrm::calculate() {
-    jiban_.keisan();
-}
-
-QString Tjibanfrm::kansiText() const {
-    return kansiName(jiban_.kan, jiban_.si) + QStringLiteral(" [立向時盤] ") +
-           qs(inyouName[jiban_.inyou ? 1 : 0]) + QStringLiteral(" %1 極").arg(jiban_.kyoku);
+int Tjibanfrm::slot() const {
+    return timeBar->value() + 1;
 }
 
 } // namespace hoshi

@@ -5,7 +5,6 @@
 // position + 1); the bar's last tick, 12, folds back to 11.
 
 #include "boardscreen.h"
-#include "jiban.h"
 
 class QLabel;
 class QSlider;
@@ -15,13 +14,11 @@ namespace hoshi {
 class Tjibanfrm : public TBoardScreen {
     Q_OBJECT
 public:
-    Tjibanfrm(Tjiban& jiban, TKanMo1& kanmo, QWidget* parent = nullptr);
+    Tjibanfrm(Calculators& calc, const TKanMo1& kanmo, QWidget* parent = nullptr);
 
     void kanteiClick() { compute(); }
-    void decode() override;
-    void calculate() override;
-    const BoardFields& board() const override { return jiban_; }
-    QString kansiText() const override;
+    // The slot of the time bar's position: position + 1.
+    int slot() const override;
 
     // The time bar's change notification: fold 12 back to 11, name the
     // period, compute.
@@ -33,9 +30,6 @@ public:
 
     // The period text of a time-bar position 0..11.
     static QString slotText(int position);
-
-private:
-    Tjiban& jiban_;
 };
 
 } // namespace hoshi

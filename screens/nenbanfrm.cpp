@@ -2,8 +2,6 @@
 
 #include <QPushButton>
 
-#include "calendartable.h"
-#include "decoders.h"
 #include "qtext.h"
 
 namespace hoshi {
@@ -12,7 +10,6 @@ namespace {
 
 TBoardScreen::Geometry yearGeometry() {
     TBoardScreen::Geometry g;
-    g.caption = QStringLiteral("奇門遁甲 年の万年暦");
     g.client = {741, 586};
     g.fontPx = 12;
     g.panelHeight = 41;
@@ -23,7 +20,6 @@ TBoardScreen::Geometry yearGeometry() {
     g.directionPx = 16;
     g.headerY = 46;
     g.computeCaption = QStringLiteral("年盤作成");
-    g.printSuffix = QStringLiteral("年盤   鑑定表");
     return g;
 }
 
@@ -35,28 +31,14 @@ const std::vector<TBoardScreen::BoundField> yearFields = {
 };
 
 const std::vector<TBoardScreen::Column> yearColumns = {
-    {"年", 52, {}}, {"干支", 40, {}}, {"陰陽", 30, {}}, {"局", 50, {}}};
+    {"年", 52, {}, {}}, {"干支", 40, {}, {}}, {"陰陽", 30, {}, {}}, {"局", 50, {}, {}}};
 
 } // namespace
 
-Tnenbanfrm::Tnenbanfrm(Tnenban& nenban, TKanMo1& kanmo, QWidget* parent)
-    : TBoardScreen(BoardKind::year, schema::TableKind::Year, kanmo, yearGeometry(), yearFields, yearColumns,
-                   parent),
-      nenban_(nenban) {
+Tnenbanfrm::Tnenbanfrm(Calculators& calc, const TKanMo1& kanmo, QWidget* parent)
+    : TBoardScreen(BoardKind::year, calc, kanmo, yearGeometry(), yearFields, yearColumns, parent) {
     setObjectName(QStringLiteral("nenbanfrm"));
     computeButton->setObjectName(QStringLiteral("nenbanbtn"));
-}
-
-void Tnenbanfrm::decode() {
-    decodeYearRecord(table() ? table()->current() : CalendarRecord{}, nenban_);
-}
-
-void Tnenbanfrm::calculate() {
-    nenban_.keisan();
-}
-
-QString Tnenbanfrm::kansiText() const {
-    return kansiName(nenban_.kan, nenban_.si) + QStringLiteral("  [立向年盤] 陰 %1 極").arg(nenban_.kyoku);
 }
 
 } // namespace hoshi

@@ -4,7 +4,6 @@
 
 #include "calendartable.h"
 #include "dbdumpform.h"
-#include "decoders.h"
 #include "errorbox.h"
 #include "qtext.h"
 
@@ -14,20 +13,14 @@ namespace {
 
 TBoardScreen::Geometry dayGeometry() {
     TBoardScreen::Geometry g;
-    g.caption = QStringLiteral("Hoshikura・日盤");
     g.client = {800, 600};
     g.fontPx = 15;
-    g.panelHeight = 51;
-    g.navigator = {342, 41};
-    g.gridWidth = 289;
     g.gridTitlePx = 15;
-    g.frame = {309, 115};
     g.directionPx = 17;
     g.headerY = 58;
     g.east = QStringLiteral("東 ");
     g.west = QStringLiteral("西 ");
     g.computeCaption = QStringLiteral("鑑定");
-    g.printSuffix = QStringLiteral("日盤   鑑定表");
     return g;
 }
 
@@ -39,10 +32,8 @@ const std::vector<TBoardScreen::BoundField> dayFields = {
 
 } // namespace
 
-Tnitibanfrm::Tnitibanfrm(Tdayban& dayban, TKanMo1& kanmo, QWidget* parent)
-    : TBoardScreen(BoardKind::day, schema::TableKind::Day, kanmo, dayGeometry(), dayFields, dayColumns(),
-                   parent),
-      dayban_(dayban) {
+Tnitibanfrm::Tnitibanfrm(Calculators& calc, const TKanMo1& kanmo, QWidget* parent)
+    : TBoardScreen(BoardKind::day, calc, kanmo, dayGeometry(), dayFields, dayColumns(), parent) {
     setObjectName(QStringLiteral("nitibanfrm"));
     BitBtn2 = new QPushButton(QStringLiteral("BitBtn2"), Panel1);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -54,39 +45,26 @@ Tnitibanfrm::Tnitibanfrm(Tdayban& dayban, TKanMo1& kanmo, QWidget* parent)
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
-void Tnitibanfrm::decode() {
-    decodeDayRecord(table() ? table()->current() : CalendarRecord{}, dayban_);
-}
-
-void Tnitibanfrm::calculate() {
-    dayban_.keisan();
-}
-
-QString Tnitibanfrm::kansiText() const {
-    return kansiName(dayban_.kan, dayban_.si) + QStringLiteral(" [立向日盤] ") +
-           qs(inyouName[dayban_.inyou ? 1 : 0]) + QStringLiteral(" %1 極").arg(dayban_.kyoku);
-}
-
+// The run remembers the row of the last record calculated without error;
+// on an error it shows that record's board (recalculated: nothing else was
+// shown since), then the error. With no good record before the error the
+// screen keeps what it showed, as a compute of the failing record would.
 template <typename Body> void Tnitibanfrm::quietRun(Body body) {
     if (!table()) return;
-    Tdayban lastGood = dayban_;
+    int lastGood = -1;
     try {
         NotificationHold hold(*table());
         body([&] {
             decode();
             calculate();
-            lastGood = dayban_;
+            lastGood = table()->recNo();
         });
     } catch (const std::exception& e) {
-        // The screen shows the last board calculated without error; the
-        // calculator keeps what the failing record left in it, as a
-        // compute of that record alone would.
-        std::swap(dayban_, lastGood);
         try {
-            showBoard();
-        } catch (const std::exception&) {
+            if (lastGood >= 0) showSnapshot(run().run(table()->record(lastGood), slot()));
+        } catch (const std::exception& again) {
+            showErrorBox(this, again);
         }
-        std::swap(dayban_, lastGood);
         showErrorBox(this, e);
         return;
     }
@@ -115,9 +93,8 @@ void Tnitibanfrm::BitBtn3Click() {
         for (int i = 0; i < 1500; ++i) {
             computeRecord();
             QString line = QString::fromStdString(table()->current().key());
-            for (PalaceNo p : outerPalaces)
-                line += ',' + QString::fromStdString(dayban_.ten[p]) + ',' +
-                        QString::fromStdString(dayban_.ti[p]);
+            const BoardFields& b = board();
+            for (PalaceNo p : outerPalaces) line += ',' + qs(b.ten[p]) + ',' + qs(b.ti[p]);
             dump_->appendLine(line);
             table()->next();
         }

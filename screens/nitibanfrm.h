@@ -4,7 +4,6 @@
 // Two hidden maintenance buttons run the computation over the table.
 
 #include "boardscreen.h"
-#include "dayban.h"
 
 class QPushButton;
 
@@ -15,17 +14,12 @@ class TDBDUMPForm;
 class Tnitibanfrm : public TBoardScreen {
     Q_OBJECT
 public:
-    Tnitibanfrm(Tdayban& dayban, TKanMo1& kanmo, QWidget* parent = nullptr);
+    Tnitibanfrm(Calculators& calc, const TKanMo1& kanmo, QWidget* parent = nullptr);
 
     // The window the DUMP run writes to (it is made after this screen).
     void setDumpWindow(TDBDUMPForm* dump) { dump_ = dump; }
 
     void kanteiClick() { compute(); }
-    void decode() override;
-    void calculate() override;
-    const BoardFields& board() const override { return dayban_; }
-    QString kansiText() const override;
-    QString patternPrefix() const override { return QStringLiteral("■格:"); }
 
     // Maintenance: compute every record from the first to the last.
     void BitBtn2Click();
@@ -41,8 +35,6 @@ private:
     // Decodes and calculates records without showing them, then shows the
     // board it stops on (on an error the last good one, then the error).
     template <typename Body> void quietRun(Body body);
-
-    Tdayban& dayban_;
     TDBDUMPForm* dump_ = nullptr;
 };
 

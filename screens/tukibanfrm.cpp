@@ -1,7 +1,5 @@
 #include "tukibanfrm.h"
 
-#include "calendartable.h"
-#include "decoders.h"
 #include "qtext.h"
 
 namespace hoshi {
@@ -10,7 +8,6 @@ namespace {
 
 TBoardScreen::Geometry monthGeometry() {
     TBoardScreen::Geometry g;
-    g.caption = QStringLiteral("奇門遁甲 月盤");
     g.client = {743, 600};
     g.fontPx = 12;
     g.panelHeight = 41;
@@ -21,7 +18,6 @@ TBoardScreen::Geometry monthGeometry() {
     g.directionPx = 16;
     g.headerY = 50;
     g.computeCaption = QStringLiteral("鑑定");
-    g.printSuffix = QStringLiteral("月盤   鑑定表");
     return g;
 }
 
@@ -33,27 +29,13 @@ const std::vector<TBoardScreen::BoundField> monthFields = {
 };
 
 const std::vector<TBoardScreen::Column> monthColumns = {
-    {"月", 65, {}}, {"干支", 45, {}}, {"陰陽", 25, {}}, {"局", 40, {}}};
+    {"月", 65, {}, {}}, {"干支", 45, {}, {}}, {"陰陽", 25, {}, {}}, {"局", 40, {}, {}}};
 
 } // namespace
 
-Ttukibanfrm::Ttukibanfrm(Ttukiban& tukiban, Tnenban& nenban, TKanMo1& kanmo, QWidget* parent)
-    : TBoardScreen(BoardKind::month, schema::TableKind::Month, kanmo, monthGeometry(), monthFields,
-                   monthColumns, parent),
-      tukiban_(tukiban), nenban_(nenban) {
+Ttukibanfrm::Ttukibanfrm(Calculators& calc, const TKanMo1& kanmo, QWidget* parent)
+    : TBoardScreen(BoardKind::month, calc, kanmo, monthGeometry(), monthFields, monthColumns, parent) {
     setObjectName(QStringLiteral("tukibanfrm"));
-}
-
-void Ttukibanfrm::decode() {
-    decodeMonthRecord(table() ? table()->current() : CalendarRecord{}, tukiban_, nenban_);
-}
-
-void Ttukibanfrm::calculate() {
-    tukiban_.keisan();
-}
-
-QString Ttukibanfrm::kansiText() const {
-    return kansiName(tukiban_.kan, tukiban_.si) + QStringLiteral(" [立向月盤] 陰 %1 極").arg(tukiban_.kyoku);
 }
 
 } // namespace hoshi

@@ -156,16 +156,13 @@ void Tmenu0frm::FormCreate() {
         QApplication::processEvents(); // paint it at once; the wait itself processes nothing
         s.splashWait(static_cast<int>(std::max<qint64>(0, 6000 - shown.elapsed())));
     }
-    wb_.calculators = std::make_unique<Calculators>();
-    assignPatternTexts(wb_.calculators->kyokaku);
-    if (screenTooSmall(s.screenSize())) {
+}
+
+void Tmenu0frm::screenSizeCheck() {
+    if (screenTooSmall(wb_.startup.screenSize())) {
         TGamensize notice;
         notice.exec();
     }
-}
-
-std::string Tmenu0frm::todayKey(int length) const {
-    return dateText(wb_.startup.today()).left(length).toStdString();
 }
 
 namespace {
@@ -181,10 +178,11 @@ void bringUp(QWidget& w) {
 // Shows a board screen, positions its table on today's key and computes.
 // Positioning posts an edit left in the grid; a refusal is reported and the
 // board is computed for the record the cursor stays on.
-void Tmenu0frm::showOnToday(TBoardScreen& screen, CalendarTable& table, int keyLength) {
+void Tmenu0frm::showOnToday(TBoardScreen& screen) {
     bringUp(screen);
     try {
-        table.findKey(todayKey(keyLength));
+        const int length = boardKind(screen.kind()).keyLength();
+        if (screen.table()) screen.table()->findKey(dateText(wb_.startup.today()).left(length).toStdString());
     } catch (const std::exception& e) {
         showErrorBox(&screen, e);
     }
@@ -192,19 +190,19 @@ void Tmenu0frm::showOnToday(TBoardScreen& screen, CalendarTable& table, int keyL
 }
 
 void Tmenu0frm::jibanmenuClick() {
-    showOnToday(*wb_.jibanfrm, wb_.hoshimidb1->Table1, 10);
+    showOnToday(*wb_.jibanfrm);
 }
 
 void Tmenu0frm::nitibanmenuClick() {
-    showOnToday(*wb_.nitibanfrm, wb_.hoshimidb1->Table1, 10);
+    showOnToday(*wb_.nitibanfrm);
 }
 
 void Tmenu0frm::tukibanmenuClick() {
-    showOnToday(*wb_.tukibanfrm, wb_.hoshimidb1->Table2, 7);
+    showOnToday(*wb_.tukibanfrm);
 }
 
 void Tmenu0frm::nenbanmenuClick() {
-    showOnToday(*wb_.nenbanfrm, wb_.hoshimidb1->Table3, 4);
+    showOnToday(*wb_.nenbanfrm);
 }
 
 void Tmenu0frm::closeEvent(QCloseEvent* event) {

@@ -22,8 +22,12 @@ class Tmenu0frm : public QMainWindow {
 public:
     explicit Tmenu0frm(Workbench& workbench);
 
-    // The creation step, run before any other screen exists.
+    // The creation step, run before any other screen exists: the tune of the
+    // day and the splash. The workbench makes the calculators after it and
+    // then calls screenSizeCheck.
     void FormCreate();
+    // The notice for a screen smaller than the boards need.
+    void screenSizeCheck();
 
     void jibanmenuClick();
     void nitibanmenuClick();
@@ -54,9 +58,9 @@ protected:
 private:
     void buildMenu();
     void buildButtons();
-    // Today's date text cut to the key length of a table (4, 7 or 10).
-    std::string todayKey(int length) const;
-    void showOnToday(TBoardScreen& screen, CalendarTable& table, int keyLength);
+    // Today's key in the table of the screen's kind; shows the screen,
+    // positions its table there and computes.
+    void showOnToday(TBoardScreen& screen);
 
     Workbench& wb_;
 };

@@ -47,7 +47,7 @@ Startup Startup::program() {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize(1024, 768);
     };
-    s.calendarFolder = hoshi::calendarFolder();
+    s.calendarFolder = programFile(QStringLiteral("db"));
     return s;
 }
 

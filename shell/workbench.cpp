@@ -10,6 +10,7 @@
 #include "messageboxsink.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
+#include "patterntexts.h"
 #include "tukibanfrm.h"
 #include "versionfrm.h"
 
@@ -22,18 +23,21 @@ Workbench::~Workbench() = default;
 void Workbench::create() {
     menu0frm = std::make_unique<Tmenu0frm>(*this);
     menu0frm->FormCreate();
+    calculators = std::make_unique<Calculators>();
+    assignPatternTexts(calculators->kyokaku);
+    menu0frm->screenSizeCheck();
 
     messages = std::make_unique<MessageBoxSink>();
     kanMo1 = std::make_unique<TKanMo1>(*messages);
-    nitibanfrm = std::make_unique<Tnitibanfrm>(calculators->dayban, *kanMo1);
+    nitibanfrm = std::make_unique<Tnitibanfrm>(*calculators, *kanMo1);
     hoshimidb1 = std::make_unique<Thoshimidb1>();
     if (auto error = hoshimidb1->hoshimidb1Create(startup.calendarFolder)) showErrorBox(nullptr, *error);
     nitibanfrm->attach(*hoshimidb1);
-    tukibanfrm = std::make_unique<Ttukibanfrm>(calculators->tukiban, calculators->nenban, *kanMo1);
+    tukibanfrm = std::make_unique<Ttukibanfrm>(*calculators, *kanMo1);
     tukibanfrm->attach(*hoshimidb1);
-    nenbanfrm = std::make_unique<Tnenbanfrm>(calculators->nenban, *kanMo1);
+    nenbanfrm = std::make_unique<Tnenbanfrm>(*calculators, *kanMo1);
     nenbanfrm->attach(*hoshimidb1);
-    jibanfrm = std::make_unique<Tjibanfrm>(calculators->jiban, *kanMo1);
+    jibanfrm = std::make_unique<Tjibanfrm>(*calculators, *kanMo1);
     jibanfrm->attach(*hoshimidb1);
     versionfrm = std::make_unique<Tversionfrm>();
     aboutBox = std::make_unique<TAboutBox>();

@@ -28,13 +28,14 @@ public:
     explicit Workbench(Startup startup);
     ~Workbench();
 
-    // The start-up order: the main window and its creation step, then the
-    // day board screen, the calendar store, the month, year and hour board
+    // The start-up order: the main window and its creation step (tune and
+    // splash), the calculators with their pattern texts, the screen-size
+    // notice, then the day board screen, the calendar store, the month, year and hour board
     // screens, and the small windows. Nothing is shown yet.
     void create();
 
     Startup startup;
-    std::unique_ptr<Calculators> calculators; // made by the main window's creation step
+    std::unique_ptr<Calculators> calculators;
     std::unique_ptr<MessageBoxSink> messages;
     std::unique_ptr<TKanMo1> kanMo1;
     std::unique_ptr<Thoshimidb1> hoshimidb1;

@@ -1,5 +1,7 @@
 #include "civildate.h"
 
+#include "schema.h"
+
 #include <chrono>
 #include <cstdio>
 
@@ -55,9 +57,7 @@ CivilDate parseDate(std::string_view text) {
 }
 
 std::string dayKey(CivilDate d) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", d.year, d.month, d.day);
-    return buf;
+    return schema::makeKey(schema::TableKind::Day, d.year, d.month, d.day);
 }
 
 std::string isoText(const CivilDateTime& t) {

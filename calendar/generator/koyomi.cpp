@@ -4,6 +4,7 @@
 #include <string>
 
 #include "errors.h"
+#include "nenban.h"
 #include "nikkakyusei.h"
 #include "solarterm.h"
 #include "tukiban.h"
@@ -13,20 +14,9 @@ namespace hoshi::koyomi {
 
 namespace {
 
-int mod(int a, int n) {
-    int r = a % n;
-    return r < 0 ? r + n : r;
-}
-
 std::string twoDigits(int a, char sep, int b) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d%c%02d", a, sep, b);
-    return buf;
-}
-
-std::string yearMonthKey(int year, int month) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d/%02d", year, month);
     return buf;
 }
 
@@ -54,19 +44,19 @@ int monthSexagenaryIndex(int year, int month) {
     // The 寅 month of 1984 (甲子) is 丙寅 (2); month m of year Y is
     // 12·(Y − 1984) + m − 2 solar months later, month 1 being the 丑 month
     // of the solar year before.
-    return mod(12 * (year - 1984) + month, 60);
+    return floorMod(12LL * (year - 1984) + month, 60);
 }
 
 int yearKyoku(int year) {
-    return 1 + mod(1990 - year, 9);
+    return nenKyoku(year);
 }
 
 CalendarRecord monthRecord(int year, int month) {
     int n = monthSexagenaryIndex(year, month);
     BranchNo monthBranch = n % 12 + 1;
-    BranchNo yearBranch = nenKansi(month == 1 ? year - 1 : year).second;
+    BranchNo yearBranch = nenKansi(solarYearOfMonth(year, month)).second;
     CalendarRecord r;
-    r[schema::Key] = yearMonthKey(year, month);
+    r[schema::Key] = schema::makeKey(schema::TableKind::Month, year, month);
     r[schema::Kansi] = kansiText(n);
     r[schema::Inyou] = std::string(inyouName[0]);
     r[schema::Kyoku] = std::to_string(tukiKyuguCentre(yearBranch, monthBranch));
@@ -76,9 +66,7 @@ CalendarRecord monthRecord(int year, int month) {
 CalendarRecord yearRecord(int year) {
     auto [kan, si] = nenKansi(year);
     CalendarRecord r;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d", year);
-    r[schema::Key] = buf;
+    r[schema::Key] = schema::makeKey(schema::TableKind::Year, year);
     r[schema::Kansi] = std::string(kanName[kan]) + std::string(siName[si]);
     r[schema::Inyou] = std::string(inyouName[0]);
     r[schema::Kyoku] = std::to_string(yearKyoku(year));

@@ -40,17 +40,17 @@ Problem checkKey(schema::TableKind kind, const std::string& key) {
     auto field = schema::info(kind).fields[0];
     switch (kind) {
     case schema::TableKind::Day:
-        if (!matches(key, "9999/99/99")) return form(field, key, "of the form YYYY/MM/DD");
+        if (!schema::hasKeyForm(kind, key)) return form(field, key, "of the form YYYY/MM/DD");
         if (!isValidDate(number(key.substr(0, 4)), number(key.substr(5, 2)), number(key.substr(8, 2))))
             return range(field, key, "a date of the calendar");
         return {};
     case schema::TableKind::Month:
-        if (!matches(key, "9999/99")) return form(field, key, "of the form YYYY/MM");
+        if (!schema::hasKeyForm(kind, key)) return form(field, key, "of the form YYYY/MM");
         if (number(key.substr(5, 2)) < 1 || number(key.substr(5, 2)) > 12)
             return range(field, key, "a month 01..12");
         return {};
     case schema::TableKind::Year:
-        if (!matches(key, "9999")) return form(field, key, "of the form YYYY");
+        if (!schema::hasKeyForm(kind, key)) return form(field, key, "of the form YYYY");
         return {};
     }
     return {};

@@ -31,7 +31,8 @@ TEST(DayDecoder, DecodesEveryInput) {
     EXPECT_EQ(d.tuki, 5);
     EXPECT_EQ(d.niti, 3);
     EXPECT_EQ(d.sekkiPalace, 1);
-    EXPECT_EQ(std::make_pair(d.nenkan, d.tukikan), yearMonthStems(503, 2001));
+    EXPECT_EQ(d.nenkan, 8);  // 辛巳 year
+    EXPECT_EQ(d.tukikan, 9); // 壬辰 month: 3 May lies before 立夏
     EXPECT_EQ(d.kan, 1);
     EXPECT_EQ(d.si, 1);
     EXPECT_EQ(d.inyou, 1);

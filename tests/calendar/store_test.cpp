@@ -7,10 +7,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "calculators.h"
 #include "calendarfixture.h"
 #include "calendarmodel.h"
-#include "decoders.h"
 #include "errors.h"
 #include "hoshimidb1.h"
 
@@ -216,39 +214,6 @@ TEST(StoreOpening, ExistingIndexIsTolerated) {
         CalendarTable t(schema::TableKind::Year);
         t.open(dir.path());
         EXPECT_EQ(t.recordCount(), 2);
-    }
-}
-
-// The calendar the build generates beside the program: every record opens,
-// decodes and computes, for every board kind and every hour slot.
-TEST(GeneratedCalendar, EveryRecordDecodesAndComputes) {
-    Thoshimidb1 store;
-    ASSERT_EQ(store.hoshimidb1Create(calendarFolder()), std::nullopt);
-    Calculators calc;
-    EXPECT_EQ(store.Table1.recordCount(), 73414); // 1900-01-01 .. 2100-12-31
-    for (int row = 0; row < store.Table1.recordCount(); ++row) {
-        const CalendarRecord& r = store.Table1.record(row);
-        ASSERT_NO_THROW({
-            decodeDayRecord(r, calc.dayban);
-            calc.dayban.keisan();
-            for (int slot = 1; slot <= 12; ++slot) {
-                decodeHourRecord(r, slot, calc.jiban);
-                calc.jiban.keisan();
-            }
-        }) << r.key();
-    }
-    for (int row = 0; row < store.Table2.recordCount(); ++row)
-        ASSERT_NO_THROW({
-            decodeMonthRecord(store.Table2.record(row), calc.tukiban, calc.nenban);
-            calc.tukiban.keisan();
-        }) << store.Table2.record(row).key();
-    for (int row = 0; row < store.Table3.recordCount(); ++row) {
-        ASSERT_NO_THROW({
-            decodeYearRecord(store.Table3.record(row), calc.nenban);
-            calc.nenban.keisan();
-        }) << store.Table3.record(row).key();
-        // The record's 局 is the ju the year calculation derives.
-        EXPECT_EQ(store.Table3.record(row)[schema::Kyoku], std::to_string(calc.nenban.kyoku));
     }
 }
 

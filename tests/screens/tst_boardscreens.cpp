@@ -1,9 +1,9 @@
 // The four board screens on a small calendar: what a compute shows, which
 // triggers recompute, how errors leave the board, the hour screen's time bar
 // and the day table's cursor shared by the day and hour screens.
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QTableView>
@@ -49,10 +49,10 @@ class BoardScreens : public QObject {
 private slots:
     void init() {
         fx = std::make_unique<test::ScreenFixture>();
-        day = std::make_unique<Tnitibanfrm>(fx->calc.dayban, fx->kanmo);
-        hour = std::make_unique<Tjibanfrm>(fx->calc.jiban, fx->kanmo);
-        month = std::make_unique<Ttukibanfrm>(fx->calc.tukiban, fx->calc.nenban, fx->kanmo);
-        year = std::make_unique<Tnenbanfrm>(fx->calc.nenban, fx->kanmo);
+        day = std::make_unique<Tnitibanfrm>(fx->calc, fx->kanmo);
+        hour = std::make_unique<Tjibanfrm>(fx->calc, fx->kanmo);
+        month = std::make_unique<Ttukibanfrm>(fx->calc, fx->kanmo);
+        year = std::make_unique<Tnenbanfrm>(fx->calc, fx->kanmo);
         for (TBoardScreen* s :
              std::initializer_list<TBoardScreen*>{day.get(), hour.get(), month.get(), year.get()})
             s->attach(fx->store);
@@ -164,7 +164,7 @@ private slots:
         QAbstractItemModel* m = day->DBGrid1->model();
         day->DBGrid1->setFocus();
         day->DBGrid1->setCurrentIndex(m->index(0, 3)); // 局 of 2001/05/03
-        QTest::keyClick(day->DBGrid1, Qt::Key_4);     // typing opens the editor
+        QTest::keyClick(day->DBGrid1, Qt::Key_4);      // typing opens the editor
         QCOMPARE(fx->store.Table1.state(), RecordCursor::State::Edit);
         QVERIFY(day->CaptionDBNavi1->button(TCaptionDBNavi::Post)->isEnabled());
         day->CaptionDBNavi1->clickButton(TCaptionDBNavi::Post); // the open editor is committed first

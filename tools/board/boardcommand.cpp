@@ -1,11 +1,11 @@
 #include "boardcommand.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <charconv>
-#include <functional>
 #include <tuple>
 
-#include "decoders.h"
-#include "json.h"
 #include "patterntexts.h"
 #include "text.h"
 
@@ -44,7 +44,10 @@ void requireCount(const std::vector<std::string>& words, std::size_t n, const ch
     if (words.size() != n) throw UsageError(std::string("usage: ") + form);
 }
 
-Board explicitBoard(const std::vector<std::string>& words, Calculators& calc) {
+BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo) {
+    auto snapshot = [&](BoardKind kind, const BoardFields& b, int inyou) {
+        return makeSnapshot(kind, b, inyou, kanmo, calc.kyokaku, std::nullopt);
+    };
     const std::string& kind = words[0];
     if (kind == "year") {
         requireCount(words, 2, "year YEAR");
@@ -52,7 +55,7 @@ Board explicitBoard(const std::vector<std::string>& words, Calculators& calc) {
         n.nen = parseInt(words[1], "year");
         n.nenKansi();
         n.keisan();
-        return {BoardKind::year, &n, 0, {}};
+        return snapshot(BoardKind::year, n, 0);
     }
     if (kind == "month") {
         requireCount(words, 5, "month YEAR MONTH KANSI KYOKU");
@@ -60,13 +63,13 @@ Board explicitBoard(const std::vector<std::string>& words, Calculators& calc) {
         t.nen = parseInt(words[1], "year");
         t.tuki = parseInt(words[2], "month");
         checkRange(t.tuki, 1, 12, "month");
-        calc.nenban.nen = t.tuki == 1 ? t.nen - 1 : t.nen;
+        calc.nenban.nen = solarYearOfMonth(t.nen, t.tuki);
         calc.nenban.nenKansi();
         std::tie(t.kan, t.si) = parseKansi(words[3]);
         t.kyoku = parseInt(words[4], "ju");
         checkRange(t.kyoku, 1, 9, "ju");
         t.keisan();
-        return {BoardKind::month, &t, 0, {}};
+        return snapshot(BoardKind::month, t, 0);
     }
     if (kind == "day") {
         requireCount(words, 6, "day KANSI INYOU KYOKU SEKKI TUKIKAN");
@@ -78,7 +81,7 @@ Board explicitBoard(const std::vector<std::string>& words, Calculators& calc) {
         d.sekkiPalace = sekkiPalace(parseName(words[4], sekkiName, 0, "solar term"));
         d.tukikan = parseName(words[5], kanName, 1, "month stem");
         d.keisan();
-        return {BoardKind::day, &d, d.inyou, {}};
+        return snapshot(BoardKind::day, d, d.inyou);
     }
     if (kind == "hour") {
         requireCount(words, 5, "hour DAYKANSI SLOT SEKKI SANGEN");
@@ -90,108 +93,58 @@ Board explicitBoard(const std::vector<std::string>& words, Calculators& calc) {
         j.sekkiPalace = sekkiPalace(j.sekkiNo);
         j.sangen = parseName(words[4], sangenName, 1, "元");
         j.keisan();
-        return {BoardKind::hour, &j, j.inyou, {}};
+        return snapshot(BoardKind::hour, j, j.inyou);
     }
     throw UsageError("unknown board kind '" + kind + "' (year, month, day, hour or texts)");
 }
 
-// A key in its table's zero-padded form, e.g. form "YYYY/MM/DD": every
-// letter stands for a digit.
-std::string requireKey(const std::string& key, std::string_view form, const char* kind) {
-    bool ok = key.size() == form.size();
-    for (std::size_t i = 0; ok && i < key.size(); ++i)
-        ok = form[i] == '/' ? key[i] == '/' : key[i] >= '0' && key[i] <= '9';
-    if (!ok)
-        throw UsageError(std::string(kind) + " key '" + key + "' is not of the form " + std::string(form));
+// A key in its table's zero-padded form, e.g. "YYYY/MM/DD".
+std::string requireKey(const std::string& key, schema::TableKind table, const char* kind) {
+    if (!schema::hasKeyForm(table, key))
+        throw UsageError(std::string(kind) + " key '" + key + "' is not of the form " +
+                         std::string(schema::info(table).keyForm));
     return key;
 }
 
-// The record with that key, decoded and computed by `compute`; a missing
-// record or any failure on it becomes a RecordError naming the key.
-CalendarInfo fromRecord(RecordSource* calendar, schema::TableKind table, const std::string& key,
-                        const std::function<void(const CalendarRecord&)>& compute) {
+BoardSnapshot boardByDate(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo,
+                          RecordSource* calendar) {
+    std::vector<std::string> w(words.begin() + (words[0] == "date" ? 1 : 0), words.end());
+    if (w.empty())
+        throw UsageError("usage: date year YYYY | month YYYY/MM | day YYYY/MM/DD | hour YYYY/MM/DD SLOT");
+    struct Form {
+        const char* word;
+        BoardKind kind;
+        std::size_t count;
+        const char* usage;
+        const char* keyName;
+    };
+    static constexpr Form forms[] = {
+        {"year", BoardKind::year, 2, "date year YYYY", "year"},
+        {"month", BoardKind::month, 2, "month YYYY/MM", "month"},
+        {"day", BoardKind::day, 2, "day YYYY/MM/DD", "day"},
+        {"hour", BoardKind::hour, 3, "hour YYYY/MM/DD SLOT", "day"},
+    };
+    const Form* form = nullptr;
+    for (const Form& f : forms)
+        if (w[0] == f.word) form = &f;
+    if (!form) throw UsageError("unknown board kind '" + w[0] + "' (year, month, day or hour)");
+    requireCount(w, form->count, form->usage);
+    const schema::TableKind table = boardKind(form->kind).table;
+    const std::string key = requireKey(w[1], table, form->keyName);
+    int slot = 0;
+    if (form->kind == BoardKind::hour) {
+        slot = parseInt(w[2], "hour slot");
+        checkRange(slot, 1, 12, "hour slot");
+    }
     if (!calendar) throw Error("no calendar to read " + key + " from");
     const CalendarRecord* r = calendar->find(table, key);
     const std::string fileName(schema::info(table).fileName);
     if (!r) throw RecordError("no record " + key + " in " + fileName);
-    CalendarInfo info{key, (*r)[schema::Inyou], {}, {}};
     try {
-        compute(*r);
+        return BoardRun(form->kind, calc, kanmo).run(*r, slot);
     } catch (const Error& e) {
         throw RecordError(fileName + " " + key + ": " + e.what());
     }
-    return info;
-}
-
-Board boardByDate(const std::vector<std::string>& words, Calculators& calc, RecordSource* calendar) {
-    std::vector<std::string> w(words.begin() + (words[0] == "date" ? 1 : 0), words.end());
-    if (w.empty())
-        throw UsageError("usage: date year YYYY | month YYYY/MM | day YYYY/MM/DD | hour YYYY/MM/DD SLOT");
-    const std::string& kind = w[0];
-    Board board;
-    CalendarInfo info;
-    ResponseSnapshot& rs = info.response;
-    if (kind == "year") {
-        requireCount(w, 2, "date year YYYY");
-        Tnenban& n = calc.nenban;
-        info = fromRecord(calendar, schema::TableKind::Year, requireKey(w[1], "YYYY", "year"),
-                          [&](const CalendarRecord& r) {
-                              decodeYearRecord(r, n);
-                              n.keisan();
-                          });
-        board = {BoardKind::year, &n, 0, {}};
-        rs.nen = n.nen;
-    } else if (kind == "month") {
-        requireCount(w, 2, "month YYYY/MM");
-        Ttukiban& t = calc.tukiban;
-        info = fromRecord(calendar, schema::TableKind::Month, requireKey(w[1], "YYYY/MM", "month"),
-                          [&](const CalendarRecord& r) {
-                              decodeMonthRecord(r, t, calc.nenban);
-                              t.keisan();
-                          });
-        board = {BoardKind::month, &t, 0, {}};
-        rs.nen = t.nen;
-        rs.tuki = t.tuki;
-    } else if (kind == "day") {
-        requireCount(w, 2, "day YYYY/MM/DD");
-        Tdayban& d = calc.dayban;
-        info = fromRecord(calendar, schema::TableKind::Day, requireKey(w[1], "YYYY/MM/DD", "day"),
-                          [&](const CalendarRecord& r) {
-                              decodeDayRecord(r, d);
-                              d.keisan();
-                          });
-        board = {BoardKind::day, &d, d.inyou, {}};
-        rs.nen = d.nen;
-        rs.tuki = d.tuki;
-        rs.niti = d.niti;
-        rs.nitikan = d.kan;
-    } else if (kind == "hour") {
-        requireCount(w, 3, "hour YYYY/MM/DD SLOT");
-        Tjiban& j = calc.jiban;
-        const std::string key = requireKey(w[1], "YYYY/MM/DD", "day");
-        const int slot = parseInt(w[2], "hour slot");
-        checkRange(slot, 1, 12, "hour slot");
-        info = fromRecord(calendar, schema::TableKind::Day, key, [&](const CalendarRecord& r) {
-            decodeHourRecord(r, slot, j);
-            j.keisan();
-        });
-        board = {BoardKind::hour, &j, j.inyou, {}};
-        rs.nitikan = j.nitikan;
-        rs.jisi = j.jisi;
-        info.houitori.jisi = j.jisi;
-    } else {
-        throw UsageError("unknown board kind '" + kind + "' (year, month, day or hour)");
-    }
-    const BoardFields& b = *board.fields;
-    rs.ten = b.ten;
-    rs.inyou = info.inyou;
-    rs.junganName = b.junganName;
-    info.houitori.kan = b.kan;
-    info.houitori.jungan = b.jungan;
-    info.houitori.inyou = board.inyou;
-    info.houitori.ymd = info.key;
-    board.calendar = std::move(info);
-    return board;
 }
 
 } // namespace
@@ -201,15 +154,18 @@ bool isByDate(const std::vector<std::string>& words) {
     return words.size() >= 2 && words[1].find('/') != std::string::npos;
 }
 
-Board computeBoard(const std::vector<std::string>& words, Calculators& calc, RecordSource* calendar) {
+BoardSnapshot computeBoard(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo,
+                           RecordSource* calendar) {
     if (words.empty()) throw UsageError("no command (year, month, day, hour or texts)");
-    return isByDate(words) ? boardByDate(words, calc, calendar) : explicitBoard(words, calc);
+    return isByDate(words) ? boardByDate(words, calc, kanmo, calendar) : explicitBoard(words, calc, kanmo);
 }
 
 namespace {
 
 // "年盤", "月盤", "日盤", "時盤".
-std::string kindName(BoardKind k) { return std::string(boardKindMarker(k)) + "盤"; }
+std::string kindName(BoardKind k) {
+    return std::string(boardKindMarker(k)) + "盤";
+}
 
 std::string pad(std::string_view s, int width) {
     std::string out(s);
@@ -221,27 +177,11 @@ std::string orDash(std::string_view s) {
     return s.empty() ? "－" : std::string(s);
 }
 
-// The reading content of an outer palace of the board computed last.
-struct PalaceReading {
-    std::string_view mark, reading;
-    std::vector<std::string> lines; // the detector's pattern lines (makeList)
-};
-
-PalaceReading palaceReading(const BoardFields& b, Tkyokaku& kyokaku, const TKanMo1& kanmo, PalaceNo p) {
-    const StemNo ten = kanmo.lookupStem(b.ten[p]);
-    const StemNo ti = kanmo.lookupStem(b.ti[p]);
-    PalaceReading r{TKanMo1::mark(ten, ti), TKanMo1::reading(ten, ti), {}};
-    kyokaku.makeList(p);
-    for (int i = 1; i <= kyokaku.kakuCount; ++i)
-        r.lines.push_back(kyokaku.kakuList[static_cast<std::size_t>(i)]);
-    return r;
-}
-
 } // namespace
 
-std::string renderText(const Board& board, Tkyokaku& kyokaku, const TKanMo1& kanmo) {
-    const BoardFields& b = *board.fields;
-    std::string out = board.calendar ? board.calendar->key + " " : std::string();
+std::string renderText(const BoardSnapshot& board) {
+    const BoardFields& b = board.fields;
+    std::string out = board.record ? board.record->key + " " : std::string();
     out += std::string(kanName[b.kan]) + std::string(siName[b.si]) + " [" + kindName(board.kind) + "] " +
            std::string(inyouName[board.inyou ? 1 : 0]) + " " + std::to_string(b.kyoku) +
            " 局  六儀:" + b.junganName + "\n";
@@ -270,10 +210,10 @@ std::string renderText(const Board& board, Tkyokaku& kyokaku, const TKanMo1& kan
     out += centre + "北\n";
     // One block per direction: label and mark, stems, reading, patterns.
     for (PalaceNo p : outerPalaces) {
-        PalaceReading r = palaceReading(b, kyokaku, kanmo, p);
+        const PalaceReading& r = board.palaces[static_cast<std::size_t>(p)];
         out += "\n" + std::string(houiLabel[p]) + std::string(r.mark) + " " + b.ten[p] + "/" + b.ti[p] + "\n";
         out += "  " + std::string(r.reading) + "\n";
-        if (b.kitikaku[p] > 0) out += "  ■格：" + std::string(TKanMo1::patternName(b.kitikaku[p])) + "\n";
+        if (!r.patternName.empty()) out += "  ■格：" + std::string(r.patternName) + "\n";
         for (const std::string& line : r.lines) out += "  " + line + "\n";
     }
     return out;
@@ -281,78 +221,103 @@ std::string renderText(const Board& board, Tkyokaku& kyokaku, const TKanMo1& kan
 
 namespace {
 
-void flagList(Json& j, const char* name, const auto& flags) {
-    j.key(name).beginArray();
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+template <typename Range> QJsonArray textArray(const Range& items) {
+    QJsonArray a;
+    for (const auto& i : items) a.append(q(i));
+    return a;
+}
+
+// The indices k >= 1 whose flag is set.
+QJsonArray flagList(const auto& flags) {
+    QJsonArray a;
     for (std::size_t k = 1; k < flags.size(); ++k)
-        if (flags[k]) j.value(static_cast<int>(k));
-    j.endArray();
+        if (flags[k]) a.append(static_cast<int>(k));
+    return a;
+}
+
+std::string compact(const QJsonObject& o) {
+    return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
 }
 
 } // namespace
 
-std::string renderJson(const Board& board, Tkyokaku& d, const TKanMo1& kanmo) {
-    const BoardFields& b = *board.fields;
-    Json j;
-    j.beginObject();
-    j.key("kind").value(kindName(board.kind));
-    if (board.calendar) j.key("date").value(board.calendar->key);
-    j.key("kan").value(kanName[b.kan]).key("si").value(siName[b.si]);
-    j.key("inyou").value(board.inyou).key("kyoku").value(b.kyoku);
-    j.key("junganName").value(b.junganName).key("junpos").value(b.junpos).key("kanpos").value(b.kanpos);
-    j.key("palaces").beginArray();
+std::string renderJson(const BoardSnapshot& board, const Tkyokaku& d) {
+    const BoardFields& b = board.fields;
+    QJsonObject j;
+    j["kind"] = q(kindName(board.kind));
+    if (board.record) j["date"] = q(board.record->key);
+    j["kan"] = q(kanName[b.kan]);
+    j["si"] = q(siName[b.si]);
+    j["inyou"] = board.inyou;
+    j["kyoku"] = b.kyoku;
+    j["junganName"] = q(b.junganName);
+    j["junpos"] = b.junpos;
+    j["kanpos"] = b.kanpos;
+    QJsonArray palaces;
     for (int p = 1; p <= 9; ++p) {
-        j.beginObject();
-        j.key("palace").value(p);
-        j.key("ten").value(b.ten[p]).key("ti").value(b.ti[p]).key("sei").value(b.sei[p]);
-        j.key("mon").value(b.mon[p]).key("kyu").value(b.kyu[p]).key("jin").value(b.jin[p]);
-        j.key("kitikaku").value(b.kitikaku[p]);
-        j.key("flags").beginObject();
-        j.key("single").beginArray();
+        QJsonObject o;
+        o["palace"] = p;
+        o["ten"] = q(b.ten[p]);
+        o["ti"] = q(b.ti[p]);
+        o["sei"] = q(b.sei[p]);
+        o["mon"] = q(b.mon[p]);
+        o["kyu"] = q(b.kyu[p]);
+        o["jin"] = q(b.jin[p]);
+        o["kitikaku"] = b.kitikaku[p];
+        QJsonArray single;
         for (int s = 1; s <= Tkyokaku::singleCount; ++s)
-            if (d.kakuFlag[s][p]) j.value(s);
-        j.endArray();
-        flagList(j, "board", d.banFlag);
-        flagList(j, "nenkaku", d.nenkakuFlag[p]);
-        flagList(j, "hikan", d.hikanFlag[p]);
-        flagList(j, "fukugin", d.fukuginFlag[p]);
-        flagList(j, "fukuginSei", d.fukuginSeiFlag[p]);
-        flagList(j, "hangin", d.hanginFlag[p]);
-        flagList(j, "hanginSei", d.hanginSeiFlag[p]);
-        j.endObject();
+            if (d.kakuFlag[s][p]) single.append(s);
+        QJsonObject flags;
+        flags["single"] = single;
+        flags["board"] = flagList(d.banFlag);
+        flags["nenkaku"] = flagList(d.nenkakuFlag[p]);
+        flags["hikan"] = flagList(d.hikanFlag[p]);
+        flags["fukugin"] = flagList(d.fukuginFlag[p]);
+        flags["fukuginSei"] = flagList(d.fukuginSeiFlag[p]);
+        flags["hangin"] = flagList(d.hanginFlag[p]);
+        flags["hanginSei"] = flagList(d.hanginSeiFlag[p]);
+        o["flags"] = flags;
         if (p != 5) {
-            PalaceReading r = palaceReading(b, d, kanmo, p);
-            j.key("mark").value(r.mark).key("reading").value(r.reading);
-            j.key("lines").array(r.lines);
-            if (board.calendar)
-                j.key("response").array(responseLines(board.kind, board.calendar->response, p));
+            const PalaceReading& r = board.palaces[static_cast<std::size_t>(p)];
+            o["mark"] = q(r.mark);
+            o["reading"] = q(r.reading);
+            o["lines"] = textArray(r.lines);
+            if (board.record) o["response"] = textArray(responseLines(board.kind, board.response, p));
         }
-        j.endObject();
+        palaces.append(o);
     }
-    j.endArray();
-    if (board.calendar) j.key("houitori").array(houitoriLines(board.kind, board.calendar->houitori));
-    j.endObject();
-    return j.str();
+    j["palaces"] = palaces;
+    if (board.record) j["houitori"] = textArray(houitoriLines(board.kind, board.houitori));
+    return compact(j);
 }
 
 std::string textsJson() {
-    Json j;
-    j.beginObject();
+    QJsonObject j;
     for (auto [name, table] :
          {std::pair{"readings", &TKanMo1::reading}, std::pair{"marks", &TKanMo1::mark}}) {
-        j.key(name).beginArray();
+        QJsonArray rows;
         for (StemNo heaven = 1; heaven <= 10; ++heaven) {
-            j.beginArray();
-            for (StemNo earth = 1; earth <= 10; ++earth) j.value(table(heaven, earth));
-            j.endArray();
+            QJsonArray row;
+            for (StemNo earth = 1; earth <= 10; ++earth) row.append(q(table(heaven, earth)));
+            rows.append(row);
         }
-        j.endArray();
+        j[QLatin1String(name)] = rows;
     }
-    j.key("patternNames").beginArray();
-    for (int code = 0; code <= TKanMo1::patternCount; ++code) j.value(TKanMo1::patternName(code));
-    j.endArray();
-    j.key("patternTexts").array(patternTexts());
-    j.endObject();
-    return j.str();
+    QJsonArray names;
+    for (int code = 0; code <= TKanMo1::patternCount; ++code) names.append(q(TKanMo1::patternName(code)));
+    j["patternNames"] = names;
+    j["patternTexts"] = textArray(patternTexts());
+    return compact(j);
+}
+
+std::string errorJson(const std::string& message) {
+    QJsonObject j;
+    j["error"] = QString::fromStdString(message);
+    return compact(j);
 }
 
 } // namespace hoshi::tool

@@ -15,34 +15,13 @@
 // A date with a slash is read from the calendar; a year, having none, needs
 // the word "date" (which may precede any by-date form).
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "calculators.h"
-#include "houitorilines.h"
-#include "kanmo1.h"
+#include "boardrun.h"
 #include "recordsource.h"
-#include "responselines.h"
 
 namespace hoshi::tool {
-
-// What a board read by date carries beyond its fields: the record's key and
-// 陰陽 text, and the inputs of its response and direction-taking lines.
-struct CalendarInfo {
-    std::string key;
-    std::string inyou;
-    ResponseSnapshot response;
-    HouitoriSnapshot houitori;
-};
-
-// A computed board: which calculator holds it and its dun.
-struct Board {
-    BoardKind kind = BoardKind::year;
-    const BoardFields* fields = nullptr;
-    int inyou = 0;                        // 0 yin, 1 yang
-    std::optional<CalendarInfo> calendar; // set for a board read by date
-};
 
 // Bad words on a command line: wrong count, unknown kind, a bad key form.
 class UsageError : public Error {
@@ -60,21 +39,24 @@ public:
 // word after the kind holds a slash.
 bool isByDate(const std::vector<std::string>& words);
 
-// Computes the board the words name; by-date forms read `calendar`.
-// Throws UsageError, RecordError (naming the key), ConversionError or
-// OutOfRangeError with a one-line reason, and Error when a table cannot be
-// opened.
-Board computeBoard(const std::vector<std::string>& words, Calculators& calc,
-                   RecordSource* calendar = nullptr);
+// Computes the board the words name; by-date forms read `calendar` through
+// the board run of their kind. Throws UsageError, RecordError (naming the
+// key), ConversionError or OutOfRangeError with a one-line reason, and Error
+// when a table cannot be opened.
+BoardSnapshot computeBoard(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo,
+                           RecordSource* calendar = nullptr);
 
 // The board as a 3×3 grid, south at the top, then one block per direction:
 // mark, stems, reading, auspicious pattern and the detector's lines.
-std::string renderText(const Board& board, Tkyokaku& kyokaku, const TKanMo1& kanmo);
-// The board as one JSON object on one line.
-std::string renderJson(const Board& board, Tkyokaku& kyokaku, const TKanMo1& kanmo);
+std::string renderText(const BoardSnapshot& board);
+// The board as one JSON object on one line; the pattern flags are the
+// detector's, of the board computed last.
+std::string renderJson(const BoardSnapshot& board, const Tkyokaku& kyokaku);
 // The reading content as one JSON object: readings and marks [heaven−1][earth−1],
 // patternNames (19, entry 0 ""), patternTexts (85 in slot order).
 std::string textsJson();
+// {"error": message} on one line.
+std::string errorJson(const std::string& message);
 
 // Parses a whole decimal integer; ConversionError naming `what` otherwise.
 int parseInt(const std::string& text, const char* what);

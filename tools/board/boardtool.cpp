@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "boardcommand.h"
-#include "json.h"
 #include "patterntexts.h"
 #include "tablesource.h"
 
@@ -50,18 +49,12 @@ std::vector<std::string> splitWords(const std::string& line) {
     return w;
 }
 
-std::string errorJson(const std::string& message) {
-    Json j;
-    j.beginObject().key("error").value(message).endObject();
-    return j.str();
-}
-
 // One command: the board (or the texts) as JSON or as the text grid.
 std::string runCommand(const std::vector<std::string>& words, bool json, Calculators& calc,
                        const TKanMo1& kanmo, RecordSource& calendar) {
     if (words.size() == 1 && words[0] == "texts") return textsJson() + "\n";
-    Board b = computeBoard(words, calc, &calendar);
-    return json ? renderJson(b, calc.kyokaku, kanmo) + "\n" : renderText(b, calc.kyokaku, kanmo);
+    BoardSnapshot b = computeBoard(words, calc, kanmo, &calendar);
+    return json ? renderJson(b, calc.kyokaku) + "\n" : renderText(b);
 }
 
 } // namespace

@@ -5,10 +5,11 @@
 #include <iostream>
 
 #include "boardtool.h"
-#include "hoshimidb1.h"
+#include "programfile.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
-    return hoshi::tool::runBoardTool(args, std::cin, std::cout, std::cerr, hoshi::calendarFolder());
+    return hoshi::tool::runBoardTool(args, std::cin, std::cout, std::cerr,
+                                     hoshi::programFile(QStringLiteral("db")));
 }

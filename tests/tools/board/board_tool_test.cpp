@@ -13,11 +13,16 @@
 #include "generator/tablefile.h"
 #include "hoshimidb1.h"
 #include "kanmo1.h"
+#include "programfile.h"
 #include "tablesource.h"
 
 using namespace hoshi;
 
 namespace {
+
+QString calendarFolder() {
+    return programFile(QStringLiteral("db"));
+}
 
 struct Result {
     int status;

@@ -1,5 +1,6 @@
 #pragma once
-// Files the program reads from its own folder (pictures, the icon, tunes).
+// The one finder of files the program reads from its own folder: pictures,
+// the icon, tunes and the calendar folder "db".
 
 #include <QString>
 

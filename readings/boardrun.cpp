@@ -1,0 +1,146 @@
+#include "boardrun.h"
+
+#include "decoders.h"
+
+namespace hoshi {
+
+std::string BoardSnapshot::patternLine(PalaceNo p) const {
+    const std::string_view name = palaces[static_cast<std::size_t>(p)].patternName;
+    if (name.empty()) return {};
+    return std::string(boardKind(kind).patternPrefix) + std::string(name);
+}
+
+BoardSnapshot makeSnapshot(BoardKind kind, const BoardFields& b, int inyou, const TKanMo1& kanmo,
+                           Tkyokaku& kyokaku, const std::optional<RecordInfo>& record) {
+    BoardSnapshot s;
+    s.kind = kind;
+    s.fields = b;
+    s.inyou = inyou ? 1 : 0;
+    s.kansi = std::string(at(kanName, b.kan, "stem")) + std::string(at(siName, b.si, "branch"));
+    s.header = s.kansi + std::string(boardKind(kind).headerTag) + std::string(inyouName[s.inyou]) + " " +
+               std::to_string(b.kyoku) + " 極";
+    s.rokugi = "六儀:" + b.junganName;
+    for (PalaceNo p : outerPalaces) {
+        PalaceReading& r = s.palaces[static_cast<std::size_t>(p)];
+        r.earth = kanmo.lookupStem(b.ti[p]);
+        r.heaven = kanmo.lookupStem(b.ten[p]);
+        if (r.heaven != 0 && r.earth != 0) {
+            r.mark = TKanMo1::mark(r.heaven, r.earth);
+            r.reading = TKanMo1::reading(r.heaven, r.earth);
+        }
+        r.patternName = TKanMo1::patternName(b.kitikaku[p]);
+        kyokaku.makeList(p);
+        r.lines.assign(kyokaku.kakuList.begin() + 1, kyokaku.kakuList.begin() + 1 + kyokaku.kakuCount);
+    }
+    s.record = record;
+    if (!record) return s;
+
+    ResponseSnapshot& rs = s.response;
+    rs.ten = b.ten;
+    rs.inyou = record->inyou;
+    rs.junganName = b.junganName;
+    HouitoriSnapshot& hs = s.houitori;
+    hs.kan = b.kan;
+    hs.jungan = b.jungan;
+    hs.inyou = s.inyou;
+    hs.ymd = record->key;
+    return s;
+}
+
+BoardRun::BoardRun(BoardKind kind, Calculators& calc, const TKanMo1& kanmo)
+    : kind_(kind), calc_(calc), kanmo_(kanmo) {}
+
+void BoardRun::decode(const CalendarRecord& r, int slot) {
+    record_ = RecordInfo{r[schema::Key], r[schema::Inyou]};
+    switch (kind_) {
+    case BoardKind::year:
+        decodeYearRecord(r, calc_.nenban);
+        break;
+    case BoardKind::month:
+        decodeMonthRecord(r, calc_.tukiban, calc_.nenban);
+        break;
+    case BoardKind::day:
+        decodeDayRecord(r, calc_.dayban);
+        break;
+    case BoardKind::hour:
+        decodeHourRecord(r, slot, calc_.jiban);
+        break;
+    }
+}
+
+void BoardRun::calculate() {
+    switch (kind_) {
+    case BoardKind::year:
+        calc_.nenban.keisan();
+        break;
+    case BoardKind::month:
+        calc_.tukiban.keisan();
+        break;
+    case BoardKind::day:
+        calc_.dayban.keisan();
+        break;
+    case BoardKind::hour:
+        calc_.jiban.keisan();
+        break;
+    }
+}
+
+BoardSnapshot BoardRun::run(const CalendarRecord& r, int slot) {
+    decode(r, slot);
+    calculate();
+    return snapshot();
+}
+
+const BoardFields& BoardRun::fields() const {
+    switch (kind_) {
+    case BoardKind::year:
+        return calc_.nenban;
+    case BoardKind::month:
+        return calc_.tukiban;
+    case BoardKind::day:
+        return calc_.dayban;
+    case BoardKind::hour:
+        break;
+    }
+    return calc_.jiban;
+}
+
+int BoardRun::inyou() const {
+    switch (kind_) {
+    case BoardKind::day:
+        return calc_.dayban.inyou ? 1 : 0;
+    case BoardKind::hour:
+        return calc_.jiban.inyou ? 1 : 0;
+    default:
+        return 0;
+    }
+}
+
+BoardSnapshot BoardRun::snapshot() const {
+    BoardSnapshot s = makeSnapshot(kind_, fields(), inyou(), kanmo_, calc_.kyokaku, record_);
+    if (!record_) return s;
+    ResponseSnapshot& rs = s.response;
+    switch (kind_) {
+    case BoardKind::year:
+        rs.nen = calc_.nenban.nen;
+        break;
+    case BoardKind::month:
+        rs.nen = calc_.tukiban.nen;
+        rs.tuki = calc_.tukiban.tuki;
+        break;
+    case BoardKind::day:
+        rs.nen = calc_.dayban.nen;
+        rs.tuki = calc_.dayban.tuki;
+        rs.niti = calc_.dayban.niti;
+        rs.nitikan = calc_.dayban.kan;
+        break;
+    case BoardKind::hour:
+        rs.nitikan = calc_.jiban.nitikan;
+        rs.jisi = calc_.jiban.jisi;
+        s.houitori.jisi = calc_.jiban.jisi;
+        break;
+    }
+    return s;
+}
+
+} // namespace hoshi
