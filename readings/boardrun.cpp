@@ -69,20 +69,7 @@ void BoardRun::decode(const CalendarRecord& r, int slot) {
 }
 
 void BoardRun::calculate() {
-    switch (kind_) {
-    case BoardKind::year:
-        calc_.nenban.keisan();
-        break;
-    case BoardKind::month:
-        calc_.tukiban.keisan();
-        break;
-    case BoardKind::day:
-        calc_.dayban.keisan();
-        break;
-    case BoardKind::hour:
-        calc_.jiban.keisan();
-        break;
-    }
+    onCalculator([](auto& c) { c.keisan(); });
 }
 
 BoardSnapshot BoardRun::run(const CalendarRecord& r, int slot) {
@@ -92,28 +79,13 @@ BoardSnapshot BoardRun::run(const CalendarRecord& r, int slot) {
 }
 
 const BoardFields& BoardRun::fields() const {
-    switch (kind_) {
-    case BoardKind::year:
-        return calc_.nenban;
-    case BoardKind::month:
-        return calc_.tukiban;
-    case BoardKind::day:
-        return calc_.dayban;
-    case BoardKind::hour:
-        break;
-    }
-    return calc_.jiban;
+    return onCalculator([](const auto& c) -> const BoardFields& { return c; });
 }
 
 int BoardRun::inyou() const {
-    switch (kind_) {
-    case BoardKind::day:
-        return calc_.dayban.inyou ? 1 : 0;
-    case BoardKind::hour:
-        return calc_.jiban.inyou ? 1 : 0;
-    default:
-        return 0;
-    }
+    if (kind_ == BoardKind::day) return calc_.dayban.inyou ? 1 : 0;
+    if (kind_ == BoardKind::hour) return calc_.jiban.inyou ? 1 : 0;
+    return 0; // the year and month boards are always yin dun
 }
 
 BoardSnapshot BoardRun::snapshot() const {

@@ -81,6 +81,21 @@ public:
     BoardSnapshot snapshot() const;
 
 private:
+    // Calls f with the calculator of the run's kind.
+    template <typename F> decltype(auto) onCalculator(F&& f) const {
+        switch (kind_) {
+        case BoardKind::year:
+            return f(calc_.nenban);
+        case BoardKind::month:
+            return f(calc_.tukiban);
+        case BoardKind::day:
+            return f(calc_.dayban);
+        case BoardKind::hour:
+            break;
+        }
+        return f(calc_.jiban);
+    }
+
     BoardKind kind_;
     Calculators& calc_;
     const TKanMo1& kanmo_;

@@ -97,18 +97,47 @@ TEST(PatternTexts, QuotedTexts) {
     for (const auto& c : cases) EXPECT_EQ(patternTexts()[c.slot - 1], c.text) << "slot " << c.slot;
 }
 
+// Each family of the detector holds, in order, the texts whose labels name
+// its members: the labels are built here from the vocabulary, apart from
+// the slot layout the assignment follows.
 TEST(PatternTexts, AssignedIntoTheDetectorSlots) {
     Tkyokaku k;
     assignPatternTexts(k);
-    const auto& texts = patternTexts();
-    for (int slot = 1; slot <= Tkyokaku::textCount; ++slot) EXPECT_EQ(k.text(slot), texts[slot - 1]) << slot;
-    EXPECT_EQ(k.kakuText[1], texts[0]);
-    EXPECT_EQ(k.banText[2], texts[15]);       // 門迫（貝門）
-    EXPECT_EQ(k.banText[19], texts[32]);      // 五不遇時
-    EXPECT_EQ(k.nenkakuText[1], texts[33]);   // 甲の年格
-    EXPECT_EQ(k.fukuginText[4], texts[56]);   // 丁の伏吟
-    EXPECT_EQ(k.hanginText[1], texts[71]);    // 戊と辛の反吟
-    EXPECT_EQ(k.hanginSeiText[8], texts[84]); // 天輔と開門の反吟
+    auto startsWith = [](const std::string& text, const std::string& label) {
+        return text.starts_with("■" + label);
+    };
+    auto stem = [](int s) { return std::string(kanName[s]); };
+    for (int s = 1; s <= 10; ++s) {
+        EXPECT_TRUE(startsWith(k.nenkakuText[s], stem(s) + "の年格:")) << k.nenkakuText[s];
+        EXPECT_TRUE(startsWith(k.hikanText[s], stem(s) + "の飛干格：")) << k.hikanText[s];
+        EXPECT_TRUE(startsWith(k.fukuginText[s], stem(s) + "の伏吟：")) << k.fukuginText[s];
+    }
+    const char* fukuginSei[] = {"天蓬と休門", "天内と死門", "天任と生門", "天冲と傷門",
+                                "天輔と杜門", "天英と景門", "天柱と驚門", "天心と開門"};
+    const char* hanginSei[] = {"天英と休門", "天内と生門", "天柱と傷門", "天心と杜門",
+                               "天任と死門", "天蓬と景門", "天冲と驚門", "天輔と開門"};
+    for (int i = 1; i <= 8; ++i) {
+        EXPECT_TRUE(startsWith(k.fukuginSeiText[i], std::string(fukuginSei[i - 1]) + "の伏吟："))
+            << k.fukuginSeiText[i];
+        EXPECT_TRUE(startsWith(k.hanginSeiText[i], std::string(hanginSei[i - 1]) + "の反吟："))
+            << k.hanginSeiText[i];
+    }
+    const char* hangin[] = {"戊と辛", "己と壬", "庚と癸", "辛と戊", "壬と己", "癸と庚"};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_TRUE(startsWith(k.hanginText[i], std::string(hangin[i - 1]) + "の反吟：")) << k.hanginText[i];
+    EXPECT_TRUE(startsWith(k.kakuText[1], "年悖格："));
+    EXPECT_TRUE(startsWith(k.kakuText[14], "滕蛇格："));
+    EXPECT_TRUE(startsWith(k.banText[1], "門迫（休門）："));
+    EXPECT_TRUE(startsWith(k.banText[19], "五不遇時："));
+    // text(slot) reads the same slots: the first and last of each family.
+    EXPECT_EQ(k.text(1), k.kakuText[1]);
+    EXPECT_EQ(k.text(15), k.banText[1]);
+    EXPECT_EQ(k.text(34), k.nenkakuText[1]);
+    EXPECT_EQ(k.text(53), k.hikanText[10]);
+    EXPECT_EQ(k.text(54), k.fukuginText[1]);
+    EXPECT_EQ(k.text(71), k.fukuginSeiText[8]);
+    EXPECT_EQ(k.text(72), k.hanginText[1]);
+    EXPECT_EQ(k.text(85), k.hanginSeiText[8]);
 }
 
 } // namespace

@@ -28,11 +28,20 @@ QStringList memoLines(const TBoardScreen& s, int p) {
     return s.Memo[p]->toPlainText().split('\n');
 }
 
-// What the text box of palace p must hold for the board the screen's calculator has.
-QStringList expectedMemo(const BoardFields& b, int p, const QString& prefix) {
-    const int h = *findName(kanName, b.ten[p], 1), e = *findName(kanName, b.ti[p], 1);
-    QStringList lines{qs(houiLabel[p]) + qs(TKanMo1::mark(h, e)), qs(TKanMo1::reading(h, e))};
-    if (b.kitikaku[p]) lines << prefix + qs(TKanMo1::patternName(b.kitikaku[p]));
+// A text box of a fixture board: its first line, the stems of its reading
+// and its pattern line ("" for none).
+struct Box {
+    int palace;
+    const char* first;
+    const char* heaven;
+    const char* earth;
+    const char* pattern;
+};
+
+QStringList expectedMemo(const Box& b) {
+    const int h = *findName(kanName, b.heaven, 1), e = *findName(kanName, b.earth, 1);
+    QStringList lines{QString::fromUtf8(b.first), qs(TKanMo1::reading(h, e))};
+    if (*b.pattern) lines << QString::fromUtf8(b.pattern);
     return lines;
 }
 
@@ -80,8 +89,17 @@ private slots:
             QCOMPARE(day->tiCell[p]->toolTip(), qs(kanSetumei[*findName(kanName, b.ti[p], 1)]));
             if (p == 5) continue;
             QCOMPARE(day->monCell[p]->toolTip(), qs(monSetumei[b.monNo[p]]));
-            QCOMPARE(memoLines(*day, p), expectedMemo(b, p, QStringLiteral("■格:")));
         }
+        // 2001/05/03: 丙寅, yang dun, ju 1, month stem 壬.
+        const Box boxes[] = {{1, "<南東> ×", "庚", "辛", ""},
+                             {2, "<南> ×", "辛", "乙", ""},
+                             {3, "<南西> ○", "乙", "己", "■格:乙奇得使"},
+                             {4, "<東> ×", "丙", "庚", ""},
+                             {6, "<西> ○", "己", "丁", ""},
+                             {7, "<北東> ○", "甲", "丙", "■格:青竜返首"},
+                             {8, "<北> ○", "癸", "甲", ""},
+                             {9, "<北西> ×", "丁", "癸", ""}};
+        for (const Box& box : boxes) QCOMPARE(memoLines(*day, box.palace), expectedMemo(box));
         QVERIFY(!day->Memo[5]);
         QCOMPARE(day->monCell[5]->text(), QString());
         QCOMPARE(day->tenCell[5]->text(), QString());
@@ -204,6 +222,23 @@ private slots:
         QCOMPARE(day->kansi->text(), QStringLiteral("丙寅 [立向日盤] 陰 1 極"));
     }
 
+    // A maintenance run that meets a bad record shows the last good board,
+    // then the error; the cursor stays on the bad record.
+    void quietRunErrorShowsTheLastGoodBoard() {
+        day->kanteiClick();
+        fx->store.Table1.findKey("2001/05/05");
+        fx->store.Table1.edit();
+        fx->store.Table1.setField(2, "晴");
+        fx->store.Table1.post();
+        reportedErrors().clear();
+        day->BitBtn2Click();
+        QCOMPARE(reportedErrors().size(), 1);
+        QVERIFY(reportedErrors().first().contains(QStringLiteral("晴")));
+        QCOMPARE(fx->store.Table1.recNo(), 2);
+        QCOMPARE(day->kansi->text(), QStringLiteral("乙丑 [立向日盤] 陽 8 極"));
+        QCOMPARE(memoLines(*day, 1).at(2), QStringLiteral("■格:風遁"));
+    }
+
     void yearAndMonthHeaders() {
         fx->store.Table3.findKey("1984");
         year->nenbanbtnClick();
@@ -223,7 +258,8 @@ private slots:
         month->kanteiClick();
         QCOMPARE(fx->calc.nenban.nen, 2001);
         QCOMPARE(month->kansi->text(), QStringLiteral("庚寅 [立向月盤] 陰 2 極"));
-        QCOMPARE(memoLines(*month, 1), expectedMemo(fx->calc.tukiban, 1, QStringLiteral("■格：")));
+        QCOMPARE(memoLines(*month, 1), expectedMemo({1, "<南東> ×", "丙", "丙", ""}));
+        QCOMPARE(memoLines(*month, 4), expectedMemo({4, "<東> ×", "乙", "乙", "■格：乙奇昇殿"}));
     }
 
     void decodingErrorsAreReportedAndTheBoardKept() {
@@ -264,7 +300,7 @@ private slots:
         QCOMPARE(hour->tlabel->text(), QStringLiteral("13-15時の運勢"));
         QCOMPARE(hour->kansi->text(), QStringLiteral("乙未 [立向時盤] 陽 4 極"));
         QCOMPARE(hour->rokugilbl->text(), QStringLiteral("六儀:辛"));
-        QCOMPARE(memoLines(*hour, 4), expectedMemo(fx->calc.jiban, 4, QStringLiteral("■格：")));
+        QCOMPARE(memoLines(*hour, 4), expectedMemo({4, "<東> ○", "甲", "乙", ""}));
 
         hour->timeBar->setValue(12);
         QCOMPARE(hour->timeBar->value(), 11);

@@ -261,12 +261,10 @@ std::string renderJson(const BoardSnapshot& board, const Tkyokaku& d) {
     for (int p = 1; p <= 9; ++p) {
         QJsonObject o;
         o["palace"] = p;
-        o["ten"] = q(b.ten[p]);
-        o["ti"] = q(b.ti[p]);
-        o["sei"] = q(b.sei[p]);
-        o["mon"] = q(b.mon[p]);
-        o["kyu"] = q(b.kyu[p]);
-        o["jin"] = q(b.jin[p]);
+        for (auto [name, plate] : {std::pair{"ten", &BoardFields::ten}, std::pair{"ti", &BoardFields::ti},
+                                   std::pair{"sei", &BoardFields::sei}, std::pair{"mon", &BoardFields::mon},
+                                   std::pair{"kyu", &BoardFields::kyu}, std::pair{"jin", &BoardFields::jin}})
+            o[QLatin1String(name)] = q((b.*plate)[static_cast<std::size_t>(p)]);
         o["kitikaku"] = b.kitikaku[p];
         QJsonArray single;
         for (int s = 1; s <= Tkyokaku::singleCount; ++s)
