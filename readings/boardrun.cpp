@@ -88,6 +88,20 @@ int BoardRun::inyou() const {
     return 0; // the year and month boards are always yin dun
 }
 
+BoardPeriod BoardRun::period() const {
+    switch (kind_) {
+    case BoardKind::year:
+        return {calc_.nenban.nen};
+    case BoardKind::month:
+        return {calc_.tukiban.nen, calc_.tukiban.tuki};
+    case BoardKind::day:
+        return {calc_.dayban.nen, calc_.dayban.tuki, calc_.dayban.niti};
+    case BoardKind::hour:
+        break;
+    }
+    return {calc_.jiban.nen, calc_.jiban.tuki, calc_.jiban.niti, calc_.jiban.jisi};
+}
+
 BoardSnapshot BoardRun::snapshot() const {
     BoardSnapshot s = makeSnapshot(kind_, fields(), inyou(), kanmo_, calc_.kyokaku, record_);
     if (!record_) return s;

@@ -28,6 +28,12 @@ struct PalaceReading {
     std::vector<std::string> lines; // the pattern detector's lines for the palace
 };
 
+// The calendar period of a board: year (all kinds), month (month, day and
+// hour boards), day of the month (day and hour), hour slot 1..12 (hour).
+struct BoardPeriod {
+    int year = 0, month = 0, day = 0, slot = 0;
+};
+
 // The record a board was read from.
 struct RecordInfo {
     std::string key;   // 日, 月 or 年 as stored
@@ -78,6 +84,7 @@ public:
     // The board as the calculator holds it now.
     const BoardFields& fields() const;
     int inyou() const;
+    BoardPeriod period() const;
     BoardSnapshot snapshot() const;
 
 private:

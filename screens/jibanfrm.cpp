@@ -102,6 +102,13 @@ void Tjibanfrm::timeBarChange() {
     kanteiClick();
 }
 
+void Tjibanfrm::setSlotQuietly(int slot) {
+    checkRange(slot, 1, 12, "hour slot");
+    const QSignalBlocker quiet(timeBar);
+    timeBar->setValue(slot - 1);
+    tlabel->setText(slotText(slot - 1));
+}
+
 int Tjibanfrm::slot() const {
     return timeBar->value() + 1;
 }

@@ -23,6 +23,9 @@ public:
     // The time bar's change notification: fold 12 back to 11, name the
     // period, compute.
     void timeBarChange();
+    // Puts the time bar on a slot 1..12 and names its period, without
+    // computing (a search shows the board it stops on itself).
+    void setSlotQuietly(int slot);
 
     QSlider* timeBar = nullptr;
     QLabel* tlabel = nullptr;

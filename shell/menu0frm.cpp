@@ -17,6 +17,8 @@
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
 #include "patterntexts.h"
+#include "purposemenu.h"
+#include "qtext.h"
 #include "selectedprinter.h"
 #include "settings.h"
 #include "titlefrm.h"
@@ -44,25 +46,10 @@ protected:
     }
 };
 
-struct ButtonSpec {
-    const char* name;
-    const char* caption;
-};
-// Left column top to bottom, then the right column.
-constexpr std::array<ButtonSpec, 12> buttonSpecs = {{
-    {"kekkon", "結婚式に良い日"},
-    {"anzan", "妊娠と安産の方位"},
-    {"syodan", "商談、重要会議の日時"},
-    {"katu", "敵を破り争いに勝つ日時"},
-    {"ryokou", "旅行に良い時期と方位"},
-    {"kentiku", "マイホーム・社屋の建築の日時"},
-    {"enzukuri", "見合い商談などの縁作りに良い時期"},
-    {"siken", "試験合格の日時"},
-    {"homon", "効果のある訪問"},
-    {"wagou", "敵やライバルと和合する"},
-    {"hikkosi", "引越しに良い時期と方位"},
-    {"endbtn", "終了"},
-}};
+// The purpose buttons, left column top to bottom, then the right column,
+// by their purposes' short names; "終了" closes the last place.
+constexpr std::array<std::string_view, 11> buttonPurposes = {
+    "kekkon", "ninsin", "syodan", "syori", "ryoko", "myhome", "endukuri", "siken", "homon", "wagou", "hikkosi"};
 
 } // namespace
 
@@ -109,23 +96,22 @@ void Tmenu0frm::buildButtons() {
     QFont captionFont(QStringLiteral("ＭＳ Ｐゴシック"));
     captionFont.setPixelSize(16);
     captionFont.setBold(true);
-    for (std::size_t i = 0; i < buttonSpecs.size(); ++i) {
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const PurposeSpec* purpose = i < buttonPurposes.size() ? findPurpose(buttonPurposes[i]) : nullptr;
         auto* b = new TdxfColorButton(area);
-        b->setObjectName(QString::fromLatin1(buttonSpecs[i].name));
+        b->setObjectName(purpose ? qs(purpose->button) : QStringLiteral("endbtn"));
         b->setColor(QColor(255, 0, 255));
-        b->setCaption({QString::fromUtf8(buttonSpecs[i].caption)});
+        b->setCaption({purpose ? qs(purpose->buttonCaption) : QStringLiteral("終了")});
         b->setFont(captionFont);
         QPalette pal = b->palette();
         pal.setColor(QPalette::ButtonText, Qt::white);
         b->setPalette(pal);
         const int col = static_cast<int>(i) / 6, row = static_cast<int>(i) % 6;
         b->setGeometry(25 + col * 380, 22 + row * 68, 360, 54);
-        // The purpose searches come with their own screens.
-        b->setEnabled(false);
         buttons[i] = b;
+        if (purpose) connect(b, &TdxfColorButton::clicked, this, [this, purpose] { purposeClick(purpose->name); });
     }
     endbtn = buttons.back();
-    endbtn->setEnabled(true);
     connect(endbtn, &TdxfColorButton::clicked, this, &QWidget::close);
 
     settingsButton =
@@ -208,6 +194,15 @@ void Tmenu0frm::nenbanmenuClick() {
 void Tmenu0frm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     QApplication::quit();
+}
+
+void Tmenu0frm::purposeClick(std::string_view name) {
+    TPurposeMenu* menu = wb_.purposeMenu(name);
+    if (!menu) return;
+    menu->show();
+    menu->move(0, 0); // the top-left corner of the desktop, wherever it was left
+    menu->raise();
+    menu->activateWindow();
 }
 
 void Tmenu0frm::versionmenuClick() {

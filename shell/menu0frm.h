@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <string>
+#include <string_view>
 
 class QAction;
 class QPushButton;
@@ -36,6 +38,8 @@ public:
     void versionmenuClick();
     void printmenuClick();
     void settingsClick();
+    // A purpose button: shows the purpose screen at the top-left corner.
+    void purposeClick(std::string_view name);
 
     QAction* jibanmenu = nullptr;
     QAction* nitibanmenu = nullptr;

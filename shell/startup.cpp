@@ -11,10 +11,6 @@
 
 namespace hoshi {
 
-QString dateText(const QDate& day) {
-    return day.toString(QStringLiteral("yyyy/MM/dd"));
-}
-
 QString tuneOfTheDay(const QDate& day) {
     return QStringLiteral("BGM%1.wav").arg(dateText(day).at(9));
 }

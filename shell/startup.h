@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+#include "datetext.h"
+
 namespace hoshi {
 
 struct Startup {
@@ -22,8 +24,6 @@ struct Startup {
     static Startup program();
 };
 
-// The short date format's text of a day: "yyyy/mm/dd".
-QString dateText(const QDate& day);
 // The tune of the day: "BGM" + the tenth character of the date text (the
 // last digit of the day of the month) + ".wav".
 QString tuneOfTheDay(const QDate& day);

@@ -10,6 +10,7 @@
 #include "messageboxsink.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
+#include "purposemenu.h"
 #include "patterntexts.h"
 #include "tukibanfrm.h"
 #include "versionfrm.h"
@@ -19,6 +20,12 @@ namespace hoshi {
 Workbench::Workbench(Startup s) : startup(std::move(s)) {}
 
 Workbench::~Workbench() = default;
+
+TPurposeMenu* Workbench::purposeMenu(std::string_view name) const {
+    for (const auto& m : purposeMenus)
+        if (m->spec().name == name) return m.get();
+    return nullptr;
+}
 
 void Workbench::create() {
     menu0frm = std::make_unique<Tmenu0frm>(*this);
@@ -39,6 +46,9 @@ void Workbench::create() {
     nenbanfrm->attach(*hoshimidb1);
     jibanfrm = std::make_unique<Tjibanfrm>(*calculators, *kanMo1);
     jibanfrm->attach(*hoshimidb1);
+    const BoardScreens boards = {nenbanfrm.get(), tukibanfrm.get(), nitibanfrm.get(), jibanfrm.get()};
+    for (const PurposeSpec& p : purposes())
+        purposeMenus.push_back(std::make_unique<TPurposeMenu>(p, boards, *kanMo1, startup.today));
     versionfrm = std::make_unique<Tversionfrm>();
     aboutBox = std::make_unique<TAboutBox>();
     dbdumpForm = std::make_unique<TDBDUMPForm>();

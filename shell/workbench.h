@@ -5,6 +5,8 @@
 // not destroyed, when closed; everything goes with the workbench at exit.
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "calculators.h"
 #include "startup.h"
@@ -15,6 +17,7 @@ class MessageBoxSink;
 class TAboutBox;
 class TDBDUMPForm;
 class TKanMo1;
+class TPurposeMenu;
 class Thoshimidb1;
 class Tjibanfrm;
 class Tmenu0frm;
@@ -31,8 +34,11 @@ public:
     // The start-up order: the main window and its creation step (tune and
     // splash), the calculators with their pattern texts, the screen-size
     // notice, then the day board screen, the calendar store, the month, year and hour board
-    // screens, and the small windows. Nothing is shown yet.
+    // screens, the eleven purpose screens and the small windows. Nothing is shown yet.
     void create();
+
+    // The purpose screen of a catalogue short name ("kekkon"); nullptr for none.
+    TPurposeMenu* purposeMenu(std::string_view name) const;
 
     Startup startup;
     std::unique_ptr<Calculators> calculators;
@@ -44,6 +50,8 @@ public:
     std::unique_ptr<Ttukibanfrm> tukibanfrm;
     std::unique_ptr<Tnenbanfrm> nenbanfrm;
     std::unique_ptr<Tjibanfrm> jibanfrm;
+    // The eleven purpose screens in the catalogue's order (Tkekkonmenu first).
+    std::vector<std::unique_ptr<TPurposeMenu>> purposeMenus;
     std::unique_ptr<Tversionfrm> versionfrm;
     std::unique_ptr<TAboutBox> aboutBox;
     std::unique_ptr<TDBDUMPForm> dbdumpForm;

@@ -19,6 +19,7 @@
 #include "menu0frm.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
+#include "purposemenu.h"
 #include "screenfixture.h"
 #include "settings.h"
 #include "tukibanfrm.h"
@@ -157,9 +158,39 @@ private slots:
 
         QVERIFY(!wb.menu0frm->oukibtn->isEnabled());
         QVERIFY(wb.menu0frm->endbtn->isEnabled());
-        QVERIFY(!wb.menu0frm->buttons[0]->isEnabled());
+        for (TdxfColorButton* b : wb.menu0frm->buttons) QVERIFY(b->isEnabled());
         QCOMPARE(wb.menu0frm->centralWidget()->size(), QSize(790, 512));
         QCOMPARE(wb.menu0frm->windowTitle(), QStringLiteral("KorimakiVer3.7"));
+    }
+
+    // Each purpose button shows its screen at the desktop's top-left corner,
+    // also after the user moved it; a start shows the found board.
+    void purposeButtonsShowTheirScreensAtTheCorner() {
+        TestStartup t;
+        Workbench wb(t.make(QDate(2001, 5, 3), calendarDir.path()));
+        wb.create();
+        QCOMPARE(wb.purposeMenus.size(), std::size_t(11));
+        QCOMPARE(wb.purposeMenus.front()->objectName(), QStringLiteral("kekkonmenu"));
+        QCOMPARE(wb.purposeMenus.back()->objectName(), QStringLiteral("myhomemenu"));
+        const std::pair<const char*, const char*> buttons[] = {
+            {"kekkon", "kekkon"}, {"anzan", "ninsin"},     {"syodan", "syodan"}, {"katu", "syori"},
+            {"ryokou", "ryoko"},  {"kentiku", "myhome"},   {"enzukuri", "endukuri"}, {"siken", "siken"},
+            {"homon", "homon"},   {"wagou", "wagou"},      {"hikkosi", "hikkosi"}};
+        for (auto [button, purpose] : buttons) {
+            auto* b = wb.menu0frm->findChild<TdxfColorButton*>(QString::fromLatin1(button));
+            QVERIFY(b);
+            TPurposeMenu* m = wb.purposeMenu(purpose);
+            QVERIFY(m && !m->isVisible());
+            m->move(200, 150);
+            emit b->clicked();
+            QVERIFY(m->isVisible());
+            QCOMPARE(m->pos(), QPoint(0, 0));
+        }
+        TPurposeMenu* syori = wb.purposeMenu("syori");
+        syori->searches[0].start->click();
+        QCOMPARE(syori->searches[0].period->text(), QStringLiteral("2001年5月4日"));
+        QVERIFY(wb.nitibanfrm->isVisible());
+        QCOMPARE(wb.nitibanfrm->kansi->text(), QStringLiteral("乙丑 [立向日盤] 陽 8 極"));
     }
 
     void aRefusedEditIsReportedWhenAMenuItemPositions() {
