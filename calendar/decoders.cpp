@@ -49,12 +49,8 @@ template <typename Board> Ymd decodeDate(const std::string& key, Board& b) {
 }
 
 // The term's palace when 節気 is one of the 24 names; otherwise the palace is left as it was.
-void decodeSekkiPalace(const std::string& sekki, PalaceNo& palace) {
-    for (int i = 0; i < 24; ++i)
-        if (sekkiName[static_cast<std::size_t>(i)] == sekki) {
-            palace = sekkiPalaceTable[static_cast<std::size_t>(i)];
-            return;
-        }
+void decodeSekkiPalace(std::optional<int> sekki, PalaceNo& palace) {
+    if (sekki && *sekki < 24) palace = sekkiPalaceTable[static_cast<std::size_t>(*sekki)];
 }
 
 std::pair<StemNo, BranchNo> decodeKansi(const std::string& kansi) {
@@ -76,7 +72,7 @@ int decodeKyoku(const std::string& kyoku) {
 
 void decodeDayRecord(const CalendarRecord& r, Tdayban& d) {
     const Ymd date = decodeDate(r[schema::Key], d);
-    decodeSekkiPalace(r[schema::Sekki], d.sekkiPalace);
+    decodeSekkiPalace(findName(sekkiName, r[schema::Sekki]), d.sekkiPalace);
     std::tie(d.nenkan, d.tukikan) =
         yearMonthStems(integerValue(date.monthText + date.dayText, "month and day"), date.year);
     std::tie(d.kan, d.si) = decodeKansi(r[schema::Kansi]);
@@ -90,9 +86,9 @@ void decodeHourRecord(const CalendarRecord& r, int slot, Tjiban& j) {
     checkRange(slot, 1, 12, "hour slot");
     j.jisi = slot;
     decodeDate(r[schema::Key], j);
-    decodeSekkiPalace(r[schema::Sekki], j.sekkiPalace);
+    const auto sekki = findName(sekkiName, r[schema::Sekki]);
+    decodeSekkiPalace(sekki, j.sekkiPalace);
     std::tie(j.nitikan, j.nitisi) = decodeKansi(r[schema::Kansi]);
-    auto sekki = findName(sekkiName, r[schema::Sekki]);
     if (!sekki) throw OutOfRangeError("節気 '" + r[schema::Sekki] + "' is not one of the 24 solar terms");
     j.sekkiNo = *sekki;
     auto sangen = findName(sangenName, r[schema::Sangen], 1);
@@ -118,7 +114,7 @@ void decodeYearRecord(const CalendarRecord& r, Tnenban& n) {
 }
 
 int stemNumber(std::string_view name) {
-    return findName(kanName, name).value_or(0);
+    return stemOf(name);
 }
 namespace {
 

@@ -10,11 +10,8 @@ namespace {
 
 // Assigns a table name. Names of one table share a length, so the common
 // case overwrites the characters in place.
-inline void setName(std::string& dst, std::string_view src) {
-    if (dst.size() == src.size())
-        std::copy(src.begin(), src.end(), dst.begin());
-    else
-        dst.assign(src);
+inline void setName(Name& dst, Name src) {
+    dst = src;
 }
 
 void requireOuter(PalaceNo p, const char* what) {
@@ -51,7 +48,7 @@ void tiban(BoardFields& b, bool yang) {
 
 void tenban(BoardFields& b, CentreRule rule) {
     bool fukugin = b.junpos == 5 || b.kan == 1 || (!rule.toSekki && b.kanpos == 5);
-    b.ten[5].clear();
+    b.ten[5] = {};
     if (fukugin) {
         for (PalaceNo p : outerPalaces) setName(b.ten[p], b.ti[p]);
         return;
@@ -102,7 +99,7 @@ void hatimon(BoardFields& b, bool yang) {
         p = ringNext(p, true);
     }
     b.monNo[5] = 0;
-    b.mon[5].clear();
+    b.mon[5] = {};
 }
 
 void kyugu(BoardFields& b, int centre) {
@@ -119,7 +116,7 @@ void hatijin(BoardFields& b, bool yang, CentreRule rule) {
     if (s == 5) s = rule.toSekki ? rule.sekkiPalace : 6;
     requireOuter(s, "deity start palace");
     b.jinNo[5] = 0;
-    b.jin[5].clear();
+    b.jin[5] = {};
     for (int k = 1; k <= 8; ++k) {
         b.jinNo[s] = k;
         setName(b.jin[s], jinName[k]);
@@ -148,15 +145,20 @@ constexpr std::array<std::uint64_t, N> packTable(const std::array<std::string_vi
     return packed;
 }
 
-constexpr auto kanPacked = packTable(kanName);
 constexpr auto seiPacked = packTable(seiName);
 constexpr auto monPacked = packTable(monName);
 constexpr auto jinPacked = packTable(jinName);
 
 // `guess` is the entry the calculator's own number points to, tried first;
-// the answer is the same without it.
+// the answer is the same without it. A name that views the guessed entry
+// itself (as the steps set them) is that entry without reading its text.
 template <std::size_t N>
-int codeOf(const std::array<std::uint64_t, N>& table, const std::string& name, int guess = 0) {
+int codeOf(const std::array<std::uint64_t, N>& table, Name name, int guess = 0,
+           const std::array<std::string_view, N>* names = nullptr) {
+    if (names && guess > 0 && static_cast<std::size_t>(guess) < N) {
+        const std::string_view g = (*names)[static_cast<std::size_t>(guess)];
+        if (name.data() == g.data() && name.size() == g.size()) return guess;
+    }
     if (name.empty() || name.size() > 7) return 0;
     const std::uint64_t v = pack(name);
     if (guess > 0 && static_cast<std::size_t>(guess) < N && table[static_cast<std::size_t>(guess)] == v)
@@ -173,14 +175,11 @@ struct Codes {
 Codes codesOf(const BoardFields& b) {
     Codes c;
     for (PalaceNo p : outerPalaces) {
-        const int earthGuess = p == b.junpos                      ? 1
-                               : b.tiNo[p] >= 1 && b.tiNo[p] <= 9 ? rokugiStem[b.tiNo[p]]
-                                                                  : 0;
-        c.T[p] = codeOf(kanPacked, b.ten[p]);
-        c.E[p] = codeOf(kanPacked, b.ti[p], earthGuess);
-        c.S[p] = codeOf(seiPacked, b.sei[p], b.seiNo[p]);
-        c.M[p] = codeOf(monPacked, b.mon[p], b.monNo[p]);
-        c.J[p] = codeOf(jinPacked, b.jin[p], b.jinNo[p]);
+        c.T[p] = stemOf(b.ten[p]);
+        c.E[p] = stemOf(b.ti[p]);
+        c.S[p] = codeOf(seiPacked, b.sei[p], b.seiNo[p], &seiName);
+        c.M[p] = codeOf(monPacked, b.mon[p], b.monNo[p], &monName);
+        c.J[p] = codeOf(jinPacked, b.jin[p], b.jinNo[p], &jinName);
     }
     return c;
 }
@@ -356,10 +355,10 @@ void kyokakuHantei(BoardFields& b, StemNo k2) {
     kyokaku(b, k2, codesOf(b));
 }
 
-void hantei(BoardFields& b, StemNo k2) {
+void hantei(BoardFields& b, StemNo k2, Judge judge) {
     const Codes c = codesOf(b);
     kitikaku(b, c);
-    kyokaku(b, k2, c);
+    if (judge == Judge::all) kyokaku(b, k2, c);
 }
 
 } // namespace hoshi::steps

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "kyokaku.h"
 #include "vocabulary.h"
@@ -15,25 +16,30 @@ namespace hoshi {
 
 template <typename T> using Palaces = std::array<T, 10>; // indexed by PalaceNo 1..9
 
+// A name a board shows: a view of an entry of the vocabulary's name tables
+// (or of any text with static storage), so setting one copies no text. The
+// rules compare names as exact strings, as they would std::string.
+using Name = std::string_view;
+
 struct BoardFields {
     StemNo kan = 0;  // the board's own stem
     BranchNo si = 0; // the board's own branch
     PalaceNo kanpos = 0;
     int kyoku = 0;
     StemNo jungan = 0;
-    std::string junganName;
+    Name junganName;
     PalaceNo junpos = 0;
     Palaces<int> tiNo{};
-    Palaces<std::string> ti;
-    Palaces<std::string> ten;
+    Palaces<Name> ti;
+    Palaces<Name> ten;
     Palaces<int> seiNo{};
-    Palaces<std::string> sei;
+    Palaces<Name> sei;
     Palaces<int> monNo{};
-    Palaces<std::string> mon;
+    Palaces<Name> mon;
     Palaces<int> kyuNo{};
-    Palaces<std::string> kyu;
+    Palaces<Name> kyu;
     Palaces<int> jinNo{};
-    Palaces<std::string> jin;
+    Palaces<Name> jin;
     Palaces<int> kitikaku{};
     Tkyokaku* kyokaku = nullptr; // shared, not owned
 };
@@ -47,6 +53,11 @@ struct CentreRule {
     bool toSekki = false;
     PalaceNo sekkiPalace = 0;
 };
+
+// What a calculation judges: every pattern, or the auspicious patterns
+// alone, leaving the shared detector as it was (a search tests many boards
+// and then calculates the one it stops on in full).
+enum class Judge { all, auspiciousOnly };
 
 namespace steps {
 
@@ -89,8 +100,9 @@ void kitikakuHantei(BoardFields& b);
 // given.
 void kyokakuHantei(BoardFields& b, StemNo k2);
 
-// kitikakuHantei then kyokakuHantei, reading the board's names once.
-void hantei(BoardFields& b, StemNo k2);
+// kitikakuHantei then (with Judge::all) kyokakuHantei, reading the board's
+// names once.
+void hantei(BoardFields& b, StemNo k2, Judge judge = Judge::all);
 
 } // namespace steps
 

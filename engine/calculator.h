@@ -25,8 +25,9 @@ public:
 
 protected:
     // junsyu, tiban, tenban, kyusei, hatimon, kyugu, hatijin, kitikakuHantei,
-    // kyokakuHantei: the part of keisan every board kind runs.
-    void layBoard() {
+    // kyokakuHantei: the part of keisan every board kind runs. With
+    // Judge::auspiciousOnly the detector is not touched.
+    void layBoard(Judge judge) {
         junsyu();
         tiban();
         tenban();
@@ -34,7 +35,7 @@ protected:
         hatimon();
         kyugu();
         hatijin();
-        steps::hantei(*this, kind().secondStem()); // both pattern steps, reading the names once
+        steps::hantei(*this, kind().secondStem(), judge); // both pattern steps, reading the names once
     }
 
 private:

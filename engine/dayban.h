@@ -19,7 +19,7 @@ public:
     int inyou = 0;            // dun: 0 yin, any other value yang
     // kan, si: the day's stem and branch; kyoku: the day's ju (inputs).
 
-    void keisan() { layBoard(); }
+    void keisan(Judge judge = Judge::all) { layBoard(judge); }
 
 private:
     friend class BoardCalculator<Tdayban>;

@@ -25,9 +25,9 @@ public:
     // kan, si, kyoku: derived by jikan.
 
     // jikan, then the shared steps.
-    void keisan() {
+    void keisan(Judge judge = Judge::all) {
         jikan();
-        layBoard();
+        layBoard(judge);
     }
     void jikan(); // kan, si, inyou, kyoku from the inputs
 

@@ -15,9 +15,9 @@ public:
     // shared steps. Any kyoku set before is replaced. OutOfRangeError for
     // kan/si outside their ranges or not a pair of the sixty-cycle; fields
     // written before the failing step keep their new values.
-    void keisan() {
+    void keisan(Judge judge = Judge::all) {
         kyokuNen();
-        layBoard();
+        layBoard(judge);
     }
     // kan, si := the stem and branch of nen (1984 = 甲子).
     void nenKansi();

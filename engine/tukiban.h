@@ -20,7 +20,7 @@ public:
     Tnenban* nenban = nullptr;
 
     // The shared steps; there is no ju step, kyoku is the record's.
-    void keisan() { layBoard(); }
+    void keisan(Judge judge = Judge::all) { layBoard(judge); }
 
 private:
     friend class BoardCalculator<Ttukiban>;

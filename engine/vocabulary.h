@@ -155,14 +155,56 @@ constexpr const T& at(const std::array<T, N>& table, int i, const char* what) {
     return table[static_cast<std::size_t>(i)];
 }
 
+// Exact equality of two names, byte by byte (the names are a few bytes: a
+// loop beats a library call).
+constexpr bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 // Reverse lookup: the first index whose name equals `name` exactly, searched
 // from index `from`; nullopt when none does.
 template <std::size_t N>
 constexpr std::optional<int> findName(const std::array<std::string_view, N>& table, std::string_view name,
                                       int from = 0) {
     for (std::size_t i = static_cast<std::size_t>(from); i < N; ++i)
-        if (table[i] == name) return static_cast<int>(i);
+        if (sameName(table[i], name)) return static_cast<int>(i);
     return std::nullopt;
+}
+
+// StemNo 1..10 of a stem name (exact equality), 0 for any other text. The
+// ten names are three UTF-8 bytes each; they are compared as one integer.
+constexpr unsigned packStem(std::string_view s) {
+    return static_cast<unsigned>(static_cast<unsigned char>(s[0])) << 16 |
+           static_cast<unsigned>(static_cast<unsigned char>(s[1])) << 8 |
+           static_cast<unsigned>(static_cast<unsigned char>(s[2]));
+}
+inline constexpr std::array<unsigned, 11> kanPacked = [] {
+    std::array<unsigned, 11> t{};
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = packStem(kanName[i]);
+    return t;
+}();
+// The ten names hash to ten different slots of 32 by their last two bytes;
+// one comparison then confirms the candidate.
+constexpr unsigned stemSlot(unsigned packed) {
+    return (((packed >> 8) & 0xFFu) * 4u ^ (packed & 0xFFu)) & 31u;
+}
+inline constexpr std::array<unsigned char, 32> stemBySlot = [] {
+    std::array<unsigned char, 32> t{};
+    for (unsigned char i = 1; i <= 10; ++i) {
+        const unsigned s = stemSlot(kanPacked[i]);
+        if (t[s] != 0) throw "two stems share a slot";
+        t[s] = i;
+    }
+    return t;
+}();
+constexpr int stemOf(std::string_view name) {
+    if (name.size() != 3) return 0;
+    const unsigned v = packStem(name);
+    const int i = stemBySlot[stemSlot(v)];
+    return kanPacked[static_cast<std::size_t>(i)] == v && i != 0 ? i : 0;
 }
 
 // Palace geometry. Throw OutOfRangeError outside 1..9.

@@ -14,7 +14,7 @@ void ScreenSearchBoard::computeShown() {
     screen_.showBoard();
 }
 
-void ScreenSearchBoard::end(bool failed) {
+void ScreenSearchBoard::finish(bool failed) {
     if (calculated_) {
         try {
             if (!failed)
@@ -27,7 +27,6 @@ void ScreenSearchBoard::end(bool failed) {
         // The time bar stands where the scan set it last.
         if (auto* hour = qobject_cast<Tjibanfrm*>(&screen_)) hour->setSlotQuietly(lastSlot_);
     }
-    TableSearchBoard::end(failed);
 }
 
 } // namespace hoshi

@@ -16,7 +16,9 @@ public:
     explicit ScreenSearchBoard(TBoardScreen& screen);
 
     void computeShown() override; // the screen's own compute steps, errors thrown
-    void end(bool failed) override;
+
+protected:
+    void finish(bool failed) override;
 
 private:
     TBoardScreen& screen_;

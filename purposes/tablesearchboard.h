@@ -25,7 +25,10 @@ public:
     void calculate(int slot) override;
     const BoardFields& board() const override { return run_.fields(); }
     Period period() const override { return run_.period(); }
-    // Views of the table follow the cursor once, when the scan ends.
+    // Views of the table follow the cursor once, when the scan ends. The
+    // boards of a scan are calculated without the inauspicious patterns;
+    // the one it stops on is calculated again in full, so the shared
+    // detector describes it.
     void begin() override;
     void end(bool failed) override;
 
@@ -33,6 +36,10 @@ public:
     BoardRun& run() { return run_; }
 
 protected:
+    // What a screen shows when the scan ends, before its views follow the
+    // cursor; nothing here.
+    virtual void finish(bool failed) { (void)failed; }
+
     // Where the scan calculated without error last (row and slot), and the
     // slot it tried last; set between begin and end.
     struct Place {
@@ -46,6 +53,7 @@ private:
     CalendarTable& table_;
     BoardRun& run_;
     int startSlot_;
+    int decodedRow_ = -1; // the hour record decoded last in this scan
     std::optional<NotificationHold> hold_;
 };
 

@@ -19,7 +19,7 @@ BoardSnapshot makeSnapshot(BoardKind kind, const BoardFields& b, int inyou, cons
     s.kansi = std::string(at(kanName, b.kan, "stem")) + std::string(at(siName, b.si, "branch"));
     s.header = s.kansi + std::string(boardKind(kind).headerTag) + std::string(inyouName[s.inyou]) + " " +
                std::to_string(b.kyoku) + " 極";
-    s.rokugi = "六儀:" + b.junganName;
+    s.rokugi = "六儀:" + std::string(b.junganName);
     for (PalaceNo p : outerPalaces) {
         PalaceReading& r = s.palaces[static_cast<std::size_t>(p)];
         r.earth = kanmo.lookupStem(b.ti[p]);
@@ -36,7 +36,8 @@ BoardSnapshot makeSnapshot(BoardKind kind, const BoardFields& b, int inyou, cons
     if (!record) return s;
 
     ResponseSnapshot& rs = s.response;
-    rs.ten = b.ten;
+    for (PalaceNo p = 1; p <= 9; ++p)
+        rs.ten[static_cast<std::size_t>(p)] = b.ten[static_cast<std::size_t>(p)];
     rs.inyou = record->inyou;
     rs.junganName = b.junganName;
     HouitoriSnapshot& hs = s.houitori;
@@ -68,8 +69,14 @@ void BoardRun::decode(const CalendarRecord& r, int slot) {
     }
 }
 
-void BoardRun::calculate() {
-    onCalculator([](auto& c) { c.keisan(); });
+void BoardRun::calculate(Judge judge) {
+    onCalculator([judge](auto& c) { c.keisan(judge); });
+}
+
+void BoardRun::setSlot(int slot) {
+    if (kind_ != BoardKind::hour) throw std::logic_error("only the hour board has a slot");
+    checkRange(slot, 1, 12, "hour slot");
+    calc_.jiban.jisi = slot;
 }
 
 BoardSnapshot BoardRun::run(const CalendarRecord& r, int slot) {

@@ -76,8 +76,12 @@ public:
     // (`slot` 1..12 for the hour board, not read by the others). Throws at
     // the failing step, as the record decoders do.
     void decode(const CalendarRecord& r, int slot = 0);
-    // Calculates the board from the decoded inputs.
-    void calculate();
+    // Calculates the board from the decoded inputs. Judge::auspiciousOnly
+    // leaves the shared pattern detector as it was.
+    void calculate(Judge judge = Judge::all);
+    // The hour board's slot 1..12 alone, the rest of the decoded record kept
+    // (the slot is the hour decoder's first, independent step).
+    void setSlot(int slot);
     // decode, calculate, snapshot.
     BoardSnapshot run(const CalendarRecord& r, int slot = 0);
 

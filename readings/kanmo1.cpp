@@ -177,7 +177,8 @@ std::string_view pairEntry(const std::array<Row, 10>& table, StemNo heaven, Stem
 } // namespace
 
 int TKanMo1::lookupStem(std::string_view name) const {
-    if (auto i = findName(kanName, name)) return *i;
+    if (name.empty()) return 0;
+    if (const int i = stemOf(name)) return i;
     sink_.information(std::string(name) + ":Not Found プログラムエラー");
     return 0;
 }

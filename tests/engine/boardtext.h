@@ -8,8 +8,8 @@
 
 namespace hoshi::test {
 
-inline std::string orDash(const std::string& s) {
-    return s.empty() ? "-" : s;
+inline std::string orDash(std::string_view s) {
+    return s.empty() ? std::string("-") : std::string(s);
 }
 
 inline std::string palaceText(const BoardFields& b, int p) {
@@ -17,7 +17,7 @@ inline std::string palaceText(const BoardFields& b, int p) {
            orDash(b.kyu[p]) + " " + orDash(b.jin[p]);
 }
 
-inline std::string plate(const Palaces<std::string>& names) {
+inline std::string plate(const Palaces<Name>& names) {
     std::string s;
     for (int p = 1; p <= 9; ++p) s += (p > 1 ? " " : "") + orDash(names[p]);
     return s;

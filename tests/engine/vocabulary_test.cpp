@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "calculators.h"
 #include "vocabulary.h"
 
 using namespace hoshi;
@@ -74,3 +75,46 @@ TEST(Vocabulary, NamesAndLabels) {
     EXPECT_EQ(jikokuName[1], "23時");
     for (int i = 0; i < 24; ++i) EXPECT_NE(sekkiPalace(i), 5);
 }
+
+namespace hoshi {
+namespace {
+
+TEST(Vocabulary, StemOfIsExactLookup) {
+    for (int s = 1; s <= 10; ++s) EXPECT_EQ(stemOf(kanName[static_cast<std::size_t>(s)]), s);
+    for (std::string_view other : std::initializer_list<std::string_view>{
+             "", "子", "亥", "甲 ", " 甲", "甲乙", "天蓬", "\xE7\x94", "abc", std::string_view("\0\0\0", 3)})
+        EXPECT_EQ(stemOf(other), 0) << other;
+    EXPECT_EQ(stemOf(std::string("癸")), 10); // the text, not the table's storage
+}
+
+// A calculation that judges the auspicious patterns alone leaves the shared
+// detector as the board before left it, and finds the same kitikaku.
+TEST(Judge, AuspiciousOnlyLeavesTheDetector) {
+    Calculators full, quick;
+    for (Calculators* c : {&full, &quick}) {
+        c->nenban.nen = 1984;
+        c->nenban.nenKansi();
+        c->nenban.keisan();
+    }
+    const Tkyokaku before = quick.kyokaku;
+    for (int n = 1; n <= 60; ++n) {
+        auto [kan, si] = kansiOf(n);
+        for (Calculators* c : {&full, &quick}) {
+            c->dayban.kan = kan;
+            c->dayban.si = si;
+            c->dayban.inyou = n % 2;
+            c->dayban.kyoku = n % 9 + 1;
+            c->dayban.sekkiPalace = 4;
+            c->dayban.tukikan = n % 10 + 1;
+        }
+        full.dayban.keisan();
+        quick.dayban.keisan(Judge::auspiciousOnly);
+        EXPECT_EQ(quick.dayban.kitikaku, full.dayban.kitikaku) << n;
+        EXPECT_EQ(quick.kyokaku.kakuFlag, before.kakuFlag) << n;
+        EXPECT_EQ(quick.kyokaku.banFlag, before.banFlag) << n;
+        EXPECT_EQ(quick.kyokaku.nenkakuFlag, before.nenkakuFlag) << n;
+    }
+}
+
+} // namespace
+} // namespace hoshi

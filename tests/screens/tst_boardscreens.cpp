@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(day->rokugilbl->text(), QStringLiteral("六儀:戊"));
         const Tdayban& b = fx->calc.dayban;
         for (int p = 1; p <= 9; ++p) {
-            QCOMPARE(day->tiCell[p]->text(), QString::fromStdString(b.ti[p]));
-            QCOMPARE(day->tenCell[p]->text(), QString::fromStdString(b.ten[p]));
+            QCOMPARE(day->tiCell[p]->text(), qs(b.ti[p]));
+            QCOMPARE(day->tenCell[p]->text(), qs(b.ten[p]));
             QCOMPARE(day->seiCell[p]->toolTip(), qs(seiSetumei[b.seiNo[p]]));
             QCOMPARE(day->kyuCell[p]->toolTip(), qs(kyuSetumei[b.kyuNo[p]]));
             QCOMPARE(day->jinCell[p]->toolTip(), qs(jinSetumei[b.jinNo[p]]));

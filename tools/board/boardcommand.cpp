@@ -184,7 +184,7 @@ std::string renderText(const BoardSnapshot& board) {
     std::string out = board.record ? board.record->key + " " : std::string();
     out += std::string(kanName[b.kan]) + std::string(siName[b.si]) + " [" + kindName(board.kind) + "] " +
            std::string(inyouName[board.inyou ? 1 : 0]) + " " + std::to_string(b.kyoku) +
-           " 局  六儀:" + b.junganName + "\n";
+           " 局  六儀:" + std::string(b.junganName) + "\n";
     constexpr int cell = 16;
     const std::string rule =
         "  +" + std::string(cell, '-') + "+" + std::string(cell, '-') + "+" + std::string(cell, '-') + "+\n";
@@ -196,8 +196,8 @@ std::string renderText(const BoardSnapshot& board) {
             int p = row * 3 + col + 1;
             auto& l = lines[static_cast<std::size_t>(col)];
             l[0] = std::string(houiLabel[p].empty() ? "<中央> " : houiLabel[p]);
-            l[1] = orDash(b.ten[p]) + "/" + orDash(b.ti[p]) + " " + b.sei[p];
-            l[2] = orDash(b.mon[p]) + " " + b.kyu[p] + " " + orDash(b.jin[p]);
+            l[1] = orDash(b.ten[p]) + "/" + orDash(b.ti[p]) + " " + std::string(b.sei[p]);
+            l[2] = orDash(b.mon[p]) + " " + std::string(b.kyu[p]) + " " + orDash(b.jin[p]);
             if (b.kitikaku[p] > 0) l[3] = "吉格 " + std::to_string(b.kitikaku[p]);
         }
         for (std::size_t line = 0; line < 4; ++line) {
@@ -211,7 +211,8 @@ std::string renderText(const BoardSnapshot& board) {
     // One block per direction: label and mark, stems, reading, patterns.
     for (PalaceNo p : outerPalaces) {
         const PalaceReading& r = board.palaces[static_cast<std::size_t>(p)];
-        out += "\n" + std::string(houiLabel[p]) + std::string(r.mark) + " " + b.ten[p] + "/" + b.ti[p] + "\n";
+        out += "\n" + std::string(houiLabel[p]) + std::string(r.mark) + " " + std::string(b.ten[p]) + "/" +
+               std::string(b.ti[p]) + "\n";
         out += "  " + std::string(r.reading) + "\n";
         if (!r.patternName.empty()) out += "  ■格：" + std::string(r.patternName) + "\n";
         for (const std::string& line : r.lines) out += "  " + line + "\n";
