@@ -52,7 +52,9 @@ struct ScriptedBoard : SearchBoard {
     int begins = 0, ends = 0, failedEnds = 0, startSlot = 6;
 
     explicit ScriptedBoard(std::size_t n) : records(n) {}
-    std::string key(int r) const { return "2030/01/" + std::string(r + 1 < 10 ? "0" : "") + std::to_string(r + 1); }
+    std::string key(int r) const {
+        return "2030/01/" + std::string(r + 1 < 10 ? "0" : "") + std::to_string(r + 1);
+    }
 
     bool findKey(const std::string& k) override {
         for (int r = 0; r < static_cast<int>(records.size()); ++r)
@@ -119,14 +121,14 @@ TEST_F(Search, PalacesQualifyByMarkAndSet) {
     const Case cases[] = {
         // Three in palace order, each label with its space; the centre never.
         {makeBoard({{9, "甲", "甲", Kitikaku::futon},
-                {2, "丁", "丁", Kitikaku::titon},
-                {6, "甲", "甲", Kitikaku::otuKiTokusi},
-                {5, "甲", "甲", Kitikaku::koton}}),
+                    {2, "丁", "丁", Kitikaku::titon},
+                    {6, "甲", "甲", Kitikaku::otuKiTokusi},
+                    {5, "甲", "甲", Kitikaku::koton}}),
          "<南> <西> <北西> "},
         // ○ with a pattern outside the set; × with a pattern in it; ○ and no pattern.
         {makeBoard({{1, "甲", "甲", Kitikaku::otuKiSyoden},
-                {2, "乙", "乙", Kitikaku::otuKiTokusi},
-                {3, "丁", "丁", Kitikaku::none}}),
+                    {2, "乙", "乙", Kitikaku::otuKiTokusi},
+                    {3, "丁", "丁", Kitikaku::none}}),
          ""},
         {makeBoard({{7, "丁", "丁", Kitikaku::unton}}), ""},
     };
@@ -151,7 +153,8 @@ TEST_F(Search, CatalogueSetsAsTheMethodGivesThem) {
     int otuSyodenAccepted = 0;
     for (const PurposeSpec& p : purposes())
         for (std::size_t i = 0; i < p.searches.size(); ++i)
-            if (!p.searches[i].set.empty()) otuSyodenAccepted += accepts(std::string(p.name).c_str(), int(i), otuSyoden);
+            if (!p.searches[i].set.empty())
+                otuSyodenAccepted += accepts(std::string(p.name).c_str(), int(i), otuSyoden);
     EXPECT_EQ(otuSyodenAccepted, 2); // the two searches of 旅行
     EXPECT_EQ(purposes().size(), 11u);
     EXPECT_EQ(findPurpose("旅行"), findPurpose("ryoko"));

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QtTest>
 
+#include "boardscreens.h"
 #include "calendartable.h"
 #include "jibanfrm.h"
 #include "nenbanfrm.h"
@@ -22,10 +23,11 @@ using hoshi::test::reportedErrors;
 class PurposeMenus : public QObject {
     Q_OBJECT
     std::unique_ptr<test::ScreenFixture> fx;
-    std::unique_ptr<Tnitibanfrm> day;
-    std::unique_ptr<Tjibanfrm> hour;
-    std::unique_ptr<Ttukibanfrm> month;
-    std::unique_ptr<Tnenbanfrm> year;
+    std::unique_ptr<test::FourBoardScreens> screens;
+    Tnitibanfrm* day = nullptr;
+    Tjibanfrm* hour = nullptr;
+    Ttukibanfrm* month = nullptr;
+    Tnenbanfrm* year = nullptr;
     std::vector<std::unique_ptr<TPurposeMenu>> menus;
 
     TPurposeMenu& menu(const char* name) {
@@ -40,22 +42,19 @@ class PurposeMenus : public QObject {
 private slots:
     void init() {
         fx = std::make_unique<test::ScreenFixture>();
-        day = std::make_unique<Tnitibanfrm>(fx->calc, fx->kanmo);
-        hour = std::make_unique<Tjibanfrm>(fx->calc, fx->kanmo);
-        month = std::make_unique<Ttukibanfrm>(fx->calc, fx->kanmo);
-        year = std::make_unique<Tnenbanfrm>(fx->calc, fx->kanmo);
-        for (TBoardScreen* s : std::initializer_list<TBoardScreen*>{day.get(), hour.get(), month.get(), year.get()})
-            s->attach(fx->store);
-        const BoardScreens boards = {year.get(), month.get(), day.get(), hour.get()};
+        screens = std::make_unique<test::FourBoardScreens>(fx->calc, fx->kanmo, fx->store);
+        day = &screens->day;
+        hour = &screens->hour;
+        month = &screens->month;
+        year = &screens->year;
+        const BoardScreens boards = screens->byKind();
         for (const PurposeSpec& p : purposes())
-            menus.push_back(std::make_unique<TPurposeMenu>(p, boards, fx->kanmo, [] { return QDate(2001, 5, 3); }));
+            menus.push_back(
+                std::make_unique<TPurposeMenu>(p, boards, fx->kanmo, [] { return QDate(2001, 5, 3); }));
     }
     void cleanup() {
         menus.clear();
-        year.reset();
-        month.reset();
-        hour.reset();
-        day.reset();
+        screens.reset();
         fx.reset();
     }
 
@@ -137,7 +136,7 @@ private slots:
         s.start->click();
         QCOMPARE(reportedErrors().size(), 1);
         QCOMPARE(labels(s), QStringLiteral("日|"));
-        QCOMPARE(fx->store.Table1.recNo(), 1); // on the failing record
+        QCOMPARE(fx->store.Table1.recNo(), 1);                                   // on the failing record
         QCOMPARE(day->kansi->text(), QStringLiteral("丙寅 [立向日盤] 陽 1 極")); // the start's board
         s.next->click();
         QCOMPARE(labels(s), QStringLiteral("2001年5月5日|<南> <東> "));

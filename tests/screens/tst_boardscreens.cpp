@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "boardscreens.h"
 #include "calendartable.h"
 #include "dbdumpform.h"
 #include "jibanfrm.h"
@@ -50,27 +51,23 @@ QStringList expectedMemo(const Box& b) {
 class BoardScreens : public QObject {
     Q_OBJECT
     std::unique_ptr<test::ScreenFixture> fx;
-    std::unique_ptr<Tnitibanfrm> day;
-    std::unique_ptr<Tjibanfrm> hour;
-    std::unique_ptr<Ttukibanfrm> month;
-    std::unique_ptr<Tnenbanfrm> year;
+    std::unique_ptr<test::FourBoardScreens> screens;
+    Tnitibanfrm* day = nullptr;
+    Tjibanfrm* hour = nullptr;
+    Ttukibanfrm* month = nullptr;
+    Tnenbanfrm* year = nullptr;
 
 private slots:
     void init() {
         fx = std::make_unique<test::ScreenFixture>();
-        day = std::make_unique<Tnitibanfrm>(fx->calc, fx->kanmo);
-        hour = std::make_unique<Tjibanfrm>(fx->calc, fx->kanmo);
-        month = std::make_unique<Ttukibanfrm>(fx->calc, fx->kanmo);
-        year = std::make_unique<Tnenbanfrm>(fx->calc, fx->kanmo);
-        for (TBoardScreen* s :
-             std::initializer_list<TBoardScreen*>{day.get(), hour.get(), month.get(), year.get()})
-            s->attach(fx->store);
+        screens = std::make_unique<test::FourBoardScreens>(fx->calc, fx->kanmo, fx->store);
+        day = &screens->day;
+        hour = &screens->hour;
+        month = &screens->month;
+        year = &screens->year;
     }
     void cleanup() {
-        year.reset();
-        month.reset();
-        hour.reset();
-        day.reset();
+        screens.reset();
         fx.reset();
     }
 
@@ -273,10 +270,10 @@ private slots:
         hour->kanteiClick();
         month->kanteiClick();
         year->nenbanbtnClick();
-        const Case cases[] = {{day.get(), &fx->store.Table1, 2, "晴"},
-                              {hour.get(), &fx->store.Table1, 4, "処暑"},
-                              {month.get(), &fx->store.Table2, 3, "１"},
-                              {year.get(), &fx->store.Table3, 1, "甲"}};
+        const Case cases[] = {{day, &fx->store.Table1, 2, "晴"},
+                              {hour, &fx->store.Table1, 4, "処暑"},
+                              {month, &fx->store.Table2, 3, "１"},
+                              {year, &fx->store.Table3, 1, "甲"}};
         for (const Case& c : cases) {
             const QString kansi = c.screen->kansi->text(), box = c.screen->Memo[1]->toPlainText();
             reportedErrors().clear();

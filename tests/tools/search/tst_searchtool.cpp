@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <sstream>
 
+#include "boardscreens.h"
 #include "calculators.h"
 #include "calendarfixture.h"
 #include "hoshimidb1.h"
@@ -54,12 +55,8 @@ private slots:
         assignPatternTexts(calc.kyokaku);
         NoSink sink;
         TKanMo1 kanmo(sink);
-        Tnitibanfrm day(calc, kanmo);
-        Tjibanfrm hour(calc, kanmo);
-        Ttukibanfrm month(calc, kanmo);
-        Tnenbanfrm year(calc, kanmo);
-        for (TBoardScreen* s : std::initializer_list<TBoardScreen*>{&day, &hour, &month, &year}) s->attach(store);
-        const BoardScreens boards = {&year, &month, &day, &hour};
+        test::FourBoardScreens screens(calc, kanmo, store);
+        const BoardScreens boards = screens.byKind();
         struct Case {
             const char* purpose;
             int search;
@@ -80,13 +77,15 @@ private slots:
                 (i == 0 ? s.start : c.back ? s.previous : s.next)->click();
                 if (i == 0 && c.back) { // the tool's --back scans backward from the start record
                     screen.clear();
-                    day.table()->findKey(c.from.toString(QStringLiteral("yyyy/MM/dd")).toStdString());
+                    screens.day.table()->findKey(c.from.toString(QStringLiteral("yyyy/MM/dd")).toStdString());
                     continue;
                 }
                 screen << s.period->text() + '\t' + s.directions->text();
             }
-            std::vector<std::string> args = {"--from", c.from.toString(QStringLiteral("yyyy/MM/dd")).toStdString(),
-                                             "--count", c.back ? "3" : "4", c.purpose, c.kind};
+            std::vector<std::string> args = {
+                "--from",  c.from.toString(QStringLiteral("yyyy/MM/dd")).toStdString(),
+                "--count", c.back ? "3" : "4",
+                c.purpose, c.kind};
             if (c.back) args.push_back("--back");
             const Result r = search(args);
             QCOMPARE(r.status, 0);
