@@ -31,7 +31,11 @@ void setFolder(const QString& folder) {
 
 QString folder() {
     const QString& f = folderOverride();
-    return f.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) : f;
+    // The program's folder whatever the reading program is called (the
+    // board printer reads the footer from it too).
+    return f.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QStringLiteral("/Hoshikura")
+                       : f;
 }
 
 QString filePath() {

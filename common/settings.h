@@ -9,8 +9,9 @@
 //   owner    title   report title, free text     ""
 //   owner    tel     telephone number as typed   ""
 //
-// The file lives in the platform's folder for application settings
-// (QStandardPaths::AppConfigLocation), created at the first write.
+// The file lives in the folder "Hoshikura" of the platform's folder for
+// settings (~/.config/Hoshikura on Linux), created at the first write; every
+// program of the project reads the same file.
 // Writers throw Error "hoshimi.ini に書き込めません" when the write is refused,
 // leaving the stored value as it was.
 

@@ -10,6 +10,16 @@ std::string BoardSnapshot::patternLine(PalaceNo p) const {
     return std::string(boardKind(kind).patternPrefix) + std::string(name);
 }
 
+std::vector<std::string> BoardSnapshot::memoLines(PalaceNo p) const {
+    const PalaceReading& r = palaces[static_cast<std::size_t>(p)];
+    checkRange(r.earth, 1, 10, "earth-plate stem");
+    checkRange(r.heaven, 1, 10, "heaven-plate stem");
+    std::vector<std::string> lines = {std::string(houiLabel[static_cast<std::size_t>(p)]) + std::string(r.mark),
+                                      std::string(r.reading)};
+    if (std::string pattern = patternLine(p); !pattern.empty()) lines.push_back(std::move(pattern));
+    return lines;
+}
+
 BoardSnapshot makeSnapshot(BoardKind kind, const BoardFields& b, int inyou, const TKanMo1& kanmo,
                            Tkyokaku& kyokaku, const std::optional<RecordInfo>& record) {
     BoardSnapshot s;
@@ -52,7 +62,7 @@ BoardRun::BoardRun(BoardKind kind, Calculators& calc, const TKanMo1& kanmo)
     : kind_(kind), calc_(calc), kanmo_(kanmo) {}
 
 void BoardRun::decode(const CalendarRecord& r, int slot) {
-    record_ = RecordInfo{r[schema::Key], r[schema::Inyou]};
+    record_ = RecordInfo{r[schema::Key], r[schema::Kansi], r[schema::Inyou], r[schema::Kyoku]};
     switch (kind_) {
     case BoardKind::year:
         decodeYearRecord(r, calc_.nenban);

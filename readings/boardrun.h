@@ -37,7 +37,9 @@ struct BoardPeriod {
 // The record a board was read from.
 struct RecordInfo {
     std::string key;   // 日, 月 or 年 as stored
-    std::string inyou; // the record's 陰陽 text
+    std::string kansi; // 干支, 陰陽 and 局 as stored
+    std::string inyou;
+    std::string kyoku;
 };
 
 struct BoardSnapshot {
@@ -57,6 +59,10 @@ struct BoardSnapshot {
     // The line of the auspicious pattern of palace p in the screen's form,
     // "" when there is none.
     std::string patternLine(PalaceNo p) const;
+    // The lines of an outer palace's text box: the direction label and the
+    // mark, the reading, and the pattern line when there is one.
+    // OutOfRangeError when a stem of the palace is not known.
+    std::vector<std::string> memoLines(PalaceNo p) const;
 };
 
 // The snapshot of a board the calculators hold (the detector's flags are

@@ -12,12 +12,15 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "boardreport.h"
 #include "calendarmodel.h"
 #include "calendartable.h"
 #include "centreonscreen.h"
 #include "decoders.h"
 #include "errorbox.h"
 #include "hoshimidb1.h"
+#include "printjob.h"
+#include "prntunt.h"
 #include "qtext.h"
 
 namespace hoshi {
@@ -199,10 +202,10 @@ void TBoardScreen::buildBoard() {
         a.button->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13));
         bx += 53;
     }
-    // The detail, direction-taking and print functions come with their own windows.
+    // The detail and direction-taking functions come with their own windows.
     houitori->setEnabled(false);
     detaail->setEnabled(false);
-    prnbtn->setEnabled(false);
+    connect(prnbtn, &QPushButton::clicked, this, [this] { prnbtnClick(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
 
     auto direction = [&](const QString& text, int x, int y, int w, Qt::Alignment align) {
@@ -426,15 +429,42 @@ void TBoardScreen::showSnapshot(const BoardSnapshot& s) {
 void TBoardScreen::fillTextBox(PalaceNo p, const BoardSnapshot& s) {
     QPlainTextEdit* m = Memo[p];
     m->clear();
-    const PalaceReading& r = s.palaces[static_cast<std::size_t>(p)];
-    checkRange(r.earth, 1, 10, "earth-plate stem");
-    checkRange(r.heaven, 1, 10, "heaven-plate stem");
-    m->appendPlainText(qs(houiLabel[static_cast<std::size_t>(p)]) + qs(r.mark));
-    m->appendPlainText(qs(r.reading));
-    const std::string pattern = s.patternLine(p);
-    if (!pattern.empty()) m->appendPlainText(qs(pattern));
+    for (const std::string& line : s.memoLines(p)) m->appendPlainText(qs(line));
     m->moveCursor(QTextCursor::Start);
     m->verticalScrollBar()->setValue(0);
+}
+
+BoardReport TBoardScreen::report() const {
+    BoardReport r;
+    r.suffix = qs(boardKind(kind_).printSuffix);
+    // The key field is the first bound field; the others by their names.
+    auto shown = [this](std::string_view field) {
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (fields_[i].field == field) return boundEdits[i]->text();
+        return QString();
+    };
+    QString first = boundEdits.front()->text();
+    if (kind_ == BoardKind::hour)
+        first += QStringLiteral(" ") + qs(at(siName, slot(), "hour slot")) + QStringLiteral("の刻");
+    r.header = {first, shown("干支"), shown("陰陽"), shown("局")};
+    fillSlots(r, board());
+    for (PalaceNo p : outerPalaces)
+        r.memo[static_cast<std::size_t>(p)] = Memo[p]->toPlainText().split(QLatin1Char('\n'));
+    fillFooter(r);
+    return r;
+}
+
+void TBoardScreen::prnbtnClick() {
+    try {
+        if (!prntunt_) throw Error("印刷モジュールが用意されていません。");
+        const BoardReport r = report();
+        QString key = r.header.value(0).section(QLatin1Char(' '), 0, 0);
+        if (kind_ == BoardKind::hour) key += QLatin1Char('-') + qs(at(siName, slot(), "hour slot"));
+        printReport(this, *prntunt_, reportFileName(kind_, key),
+                    [&r](QPainter& p, const Tprntunt& layout) { paintBoardReport(p, layout, r); });
+    } catch (const std::exception& e) {
+        showErrorBox(this, e);
+    }
 }
 
 } // namespace hoshi

@@ -33,6 +33,8 @@ class CalendarModel;
 class CalendarTable;
 class TKanMo1;
 class Thoshimidb1;
+class Tprntunt;
+struct BoardReport;
 
 class TBoardScreen : public QWidget {
     Q_OBJECT
@@ -100,6 +102,17 @@ public:
     // the other kinds have none.
     virtual int slot() const { return 0; }
 
+    // The print module the screen prints with (made at start-up after the
+    // board screens).
+    void setPrintModule(Tprntunt* module) { prntunt_ = module; }
+    // "印刷": the board report as the screen shows it, on the selected
+    // printer or into a PDF file; an error is shown in the error box.
+    void prnbtnClick();
+    // The report of what the screen shows: the record's fields as
+    // displayed, the calculator's values, the text boxes' lines, the
+    // footer from the settings file.
+    BoardReport report() const;
+
     // Components, reached by name as the screens' handlers and later screens
     // (detail, direction-taking, printing, searches) read them.
     QWidget* Panel1 = nullptr;
@@ -134,6 +147,7 @@ private:
 
     BoardKind kind_;
     BoardRun run_;
+    Tprntunt* prntunt_ = nullptr;
     BoardSnapshot shown_;
     Geometry g_;
     std::vector<BoundField> fields_;

@@ -11,4 +11,9 @@ QFont uiFont(int pointSize) {
     return font;
 }
 
+void installFontSubstitutes() {
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+}
+
 } // namespace hoshi

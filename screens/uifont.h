@@ -9,4 +9,9 @@ namespace hoshi {
 
 QFont uiFont(int pointSize = 10);
 
+// The screens and reports name their fonts as the method's texts do ("ＭＳ
+// ゴシック", "ＭＳ Ｐゴシック"); the IPA fonts are their metric-compatible
+// faces. Called once, after the application is made.
+void installFontSubstitutes();
+
 } // namespace hoshi

@@ -10,6 +10,7 @@ packages=(
   liberfa-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth imagemagick poppler-utils
+  cups cups-client printer-driver-cups-pdf
 )
 
 missing=()

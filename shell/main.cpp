@@ -4,16 +4,14 @@
 #include <QFont>
 
 #include "menu0frm.h"
+#include "uifont.h"
 #include "workbench.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hoshikura"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hoshikura"));
-    // The screens name their fonts as the method's own texts do; the IPA
-    // fonts are their metric-compatible faces.
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    hoshi::installFontSubstitutes();
 
     hoshi::Workbench workbench(hoshi::Startup::program());
     workbench.create();

@@ -12,6 +12,7 @@
 #include "nitibanfrm.h"
 #include "purposemenu.h"
 #include "patterntexts.h"
+#include "prntunt.h"
 #include "tukibanfrm.h"
 #include "versionfrm.h"
 
@@ -47,6 +48,8 @@ void Workbench::create() {
     jibanfrm = std::make_unique<Tjibanfrm>(*calculators, *kanMo1);
     jibanfrm->attach(*hoshimidb1);
     const BoardScreens boards = {nenbanfrm.get(), tukibanfrm.get(), nitibanfrm.get(), jibanfrm.get()};
+    prntunt = std::make_unique<Tprntunt>();
+    for (TBoardScreen* s : boards) s->setPrintModule(prntunt.get());
     for (const PurposeSpec& p : purposes())
         purposeMenus.push_back(std::make_unique<TPurposeMenu>(p, boards, *kanMo1, startup.today));
     versionfrm = std::make_unique<Tversionfrm>();

@@ -17,6 +17,7 @@ class MessageBoxSink;
 class TAboutBox;
 class TDBDUMPForm;
 class TKanMo1;
+class Tprntunt;
 class TPurposeMenu;
 class Thoshimidb1;
 class Tjibanfrm;
@@ -34,7 +35,8 @@ public:
     // The start-up order: the main window and its creation step (tune and
     // splash), the calculators with their pattern texts, the screen-size
     // notice, then the day board screen, the calendar store, the month, year and hour board
-    // screens, the eleven purpose screens and the small windows. Nothing is shown yet.
+    // screens, the print module, the eleven purpose screens and the small windows. Nothing is
+    // shown yet.
     void create();
 
     // The purpose screen of a catalogue short name ("kekkon"); nullptr for none.
@@ -50,6 +52,7 @@ public:
     std::unique_ptr<Ttukibanfrm> tukibanfrm;
     std::unique_ptr<Tnenbanfrm> nenbanfrm;
     std::unique_ptr<Tjibanfrm> jibanfrm;
+    std::unique_ptr<Tprntunt> prntunt;
     // The eleven purpose screens in the catalogue's order (Tkekkonmenu first).
     std::vector<std::unique_ptr<TPurposeMenu>> purposeMenus;
     std::unique_ptr<Tversionfrm> versionfrm;

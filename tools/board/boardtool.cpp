@@ -5,7 +5,10 @@
 #include <sstream>
 
 #include "boardcommand.h"
+#include "boardreport.h"
 #include "patterntexts.h"
+#include "printjob.h"
+#include "prntunt.h"
 #include "tablesource.h"
 
 namespace hoshi::tool {
@@ -32,6 +35,8 @@ zero-padded. SLOT is the hour 1..12 (子 = 1, from 23時).
 
   --db DIR   folder of 暦日.DB, 暦月.DB, 暦年.DB (default: "db" beside the program)
   --json     one JSON object instead of the text grid
+  --pdf FILE the board's one-page report (鑑定表) into FILE as PDF, as the
+             board screen prints it; a board by date only
 Exit status 2 for bad input, a missing or undecodable record, or a table
 that cannot be opened.
 )";
@@ -62,7 +67,7 @@ std::string runCommand(const std::vector<std::string>& words, bool json, Calcula
 int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
                  const QString& defaultDb) {
     bool json = false, batch = false;
-    std::optional<QString> db;
+    std::optional<QString> db, pdf;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -76,6 +81,12 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
                 return 2;
             }
             db = QString::fromStdString(args[++i]);
+        } else if (a == "--pdf") {
+            if (i + 1 == args.size()) {
+                err << "hoshikura-board: --pdf needs a file\n";
+                return 2;
+            }
+            pdf = QString::fromStdString(args[++i]);
         } else if (a == "--help" || a == "-h") {
             out << usageText;
             return 0;
@@ -108,6 +119,15 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
         return 2;
     }
     try {
+        if (pdf) {
+            if (json || batch || !isByDate(words))
+                throw UsageError("--pdf takes one board by date and no --json");
+            const BoardReport report = reportOf(computeBoard(words, calc, kanmo, &calendar));
+            Tprntunt layout;
+            writeReportPdf(*pdf, layout,
+                           [&report](QPainter& p, const Tprntunt& l) { paintBoardReport(p, l, report); });
+            return 0;
+        }
         out << runCommand(words, json, calc, kanmo, calendar);
     } catch (const std::exception& e) {
         err << "hoshikura-board: " << e.what() << '\n';
