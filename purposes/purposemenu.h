@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "boardscreen.h"
 #include "catalogue.h"
 #include "purposesearch.h"
 
@@ -21,10 +22,6 @@ class QRadioButton;
 
 namespace hoshi {
 
-class TBoardScreen;
-
-// The four board screens by BoardKind.
-using BoardScreens = std::array<TBoardScreen*, 4>;
 
 class TPurposeMenu : public QWidget {
     Q_OBJECT

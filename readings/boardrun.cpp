@@ -122,6 +122,7 @@ BoardPeriod BoardRun::period() const {
 BoardSnapshot BoardRun::snapshot() const {
     BoardSnapshot s = makeSnapshot(kind_, fields(), inyou(), kanmo_, calc_.kyokaku, record_);
     if (!record_) return s;
+    s.period = period();
     ResponseSnapshot& rs = s.response;
     switch (kind_) {
     case BoardKind::year:

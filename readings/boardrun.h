@@ -51,6 +51,7 @@ struct BoardSnapshot {
     std::string rokugi;             // "六儀:戊"
     Palaces<PalaceReading> palaces; // outer palaces only
     std::optional<RecordInfo> record;
+    BoardPeriod period; // set for a board read from a record
     // Inputs of the response-period and direction-taking lines (set for a
     // board read from a record).
     ResponseSnapshot response;
@@ -95,6 +96,9 @@ public:
     const BoardFields& fields() const;
     int inyou() const;
     BoardPeriod period() const;
+    // The pattern detector all calculators share: its flags are those of
+    // the board computed last by any of them.
+    Tkyokaku& detector() const { return calc_.kyokaku; }
     BoardSnapshot snapshot() const;
 
 private:

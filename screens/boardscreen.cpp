@@ -17,8 +17,10 @@
 #include "calendartable.h"
 #include "centreonscreen.h"
 #include "decoders.h"
+#include "detailfrm.h"
 #include "errorbox.h"
 #include "hoshimidb1.h"
+#include "houitorifrm.h"
 #include "printjob.h"
 #include "prntunt.h"
 #include "qtext.h"
@@ -202,9 +204,8 @@ void TBoardScreen::buildBoard() {
         a.button->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13));
         bx += 53;
     }
-    // The detail and direction-taking functions come with their own windows.
-    houitori->setEnabled(false);
-    detaail->setEnabled(false);
+    connect(houitori, &QPushButton::clicked, this, [this] { houitoriClick(); });
+    connect(detaail, &QPushButton::clicked, this, [this] { detaailClick(); });
     connect(prnbtn, &QPushButton::clicked, this, [this] { prnbtnClick(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -452,6 +453,25 @@ BoardReport TBoardScreen::report() const {
         r.memo[static_cast<std::size_t>(p)] = Memo[p]->toPlainText().split(QLatin1Char('\n'));
     fillFooter(r);
     return r;
+}
+
+void TBoardScreen::houitoriClick() {
+    try {
+        if (!houitoriWindow_) throw Error("方位取りの画面が用意されていません。");
+        HouitoriSnapshot in = shown_.houitori;
+        in.ymd = boundEdits.front()->text().toStdString(); // the date field as shown
+        houitoriWindow_->showLines(houitoriLines(kind_, in));
+    } catch (const std::exception& e) {
+        showErrorBox(this, e);
+    }
+}
+
+void TBoardScreen::detaailClick() {
+    setBoardKindMarker(qs(boardKind(kind_).marker));
+    BoardScreens screens = screens_;
+    screens[static_cast<std::size_t>(kind_)] = this;
+    auto* window = new Tdetailfrm(screens, prntunt_, this);
+    window->show();
 }
 
 void TBoardScreen::prnbtnClick() {

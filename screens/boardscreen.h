@@ -14,6 +14,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <vector>
 
 #include "boardrun.h"
@@ -34,7 +35,12 @@ class CalendarTable;
 class TKanMo1;
 class Thoshimidb1;
 class Tprntunt;
+class Thouitorifrm;
 struct BoardReport;
+
+class TBoardScreen;
+// The four board screens by BoardKind.
+using BoardScreens = std::array<TBoardScreen*, 4>;
 
 class TBoardScreen : public QWidget {
     Q_OBJECT
@@ -105,6 +111,16 @@ public:
     // The print module the screen prints with (made at start-up after the
     // board screens).
     void setPrintModule(Tprntunt* module) { prntunt_ = module; }
+    // The four board screens, which the detail windows read by kind.
+    void setBoardScreens(const BoardScreens& screens) { screens_ = screens; }
+    // The direction-taking window (made once at start-up).
+    void setHouitoriWindow(Thouitorifrm* window) { houitoriWindow_ = window; }
+    // "方位取": the direction-taking text of the board the screen shows, in
+    // the direction-taking window.
+    void houitoriClick();
+    // "詳細": sets the board-kind marker to this screen's kind and opens
+    // one more detail window, owned by this screen, on 東南.
+    void detaailClick();
     // "印刷": the board report as the screen shows it, on the selected
     // printer or into a PDF file; an error is shown in the error box.
     void prnbtnClick();
@@ -148,6 +164,8 @@ private:
     BoardKind kind_;
     BoardRun run_;
     Tprntunt* prntunt_ = nullptr;
+    BoardScreens screens_{};
+    Thouitorifrm* houitoriWindow_ = nullptr;
     BoardSnapshot shown_;
     Geometry g_;
     std::vector<BoundField> fields_;

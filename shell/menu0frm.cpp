@@ -16,6 +16,7 @@
 #include "jibanfrm.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
+#include "oukihlp.h"
 #include "patterntexts.h"
 #include "purposemenu.h"
 #include "qtext.h"
@@ -48,8 +49,9 @@ protected:
 
 // The purpose buttons, left column top to bottom, then the right column,
 // by their purposes' short names; "終了" closes the last place.
-constexpr std::array<std::string_view, 11> buttonPurposes = {
-    "kekkon", "ninsin", "syodan", "syori", "ryoko", "myhome", "endukuri", "siken", "homon", "wagou", "hikkosi"};
+constexpr std::array<std::string_view, 11> buttonPurposes = {"kekkon", "ninsin", "syodan",   "syori",
+                                                             "ryoko",  "myhome", "endukuri", "siken",
+                                                             "homon",  "wagou",  "hikkosi"};
 
 } // namespace
 
@@ -82,7 +84,7 @@ void Tmenu0frm::buildMenu() {
     help->setObjectName(QStringLiteral("N1"));
     oukibtn = help->addAction(QStringLiteral("応期盤表参照"));
     oukibtn->setObjectName(QStringLiteral("oukibtn"));
-    oukibtn->setEnabled(false); // the response-period table screen comes with its own window
+    connect(oukibtn, &QAction::triggered, this, &Tmenu0frm::oukibtnClick);
     versionmenu = help->addAction(QStringLiteral("バージョン"));
     versionmenu->setObjectName(QStringLiteral("versionmenu"));
     connect(versionmenu, &QAction::triggered, this, &Tmenu0frm::versionmenuClick);
@@ -109,7 +111,8 @@ void Tmenu0frm::buildButtons() {
         const int col = static_cast<int>(i) / 6, row = static_cast<int>(i) % 6;
         b->setGeometry(25 + col * 380, 22 + row * 68, 360, 54);
         buttons[i] = b;
-        if (purpose) connect(b, &TdxfColorButton::clicked, this, [this, purpose] { purposeClick(purpose->name); });
+        if (purpose)
+            connect(b, &TdxfColorButton::clicked, this, [this, purpose] { purposeClick(purpose->name); });
     }
     endbtn = buttons.back();
     connect(endbtn, &TdxfColorButton::clicked, this, &QWidget::close);
@@ -203,6 +206,10 @@ void Tmenu0frm::purposeClick(std::string_view name) {
     menu->move(0, 0); // the top-left corner of the desktop, wherever it was left
     menu->raise();
     menu->activateWindow();
+}
+
+void Tmenu0frm::oukibtnClick() {
+    bringUp(*wb_.oukihlp);
 }
 
 void Tmenu0frm::versionmenuClick() {

@@ -36,6 +36,7 @@ public:
     void tukibanmenuClick();
     void nenbanmenuClick();
     void versionmenuClick();
+    void oukibtnClick();
     void printmenuClick();
     void settingsClick();
     // A purpose button: shows the purpose screen at the top-left corner.

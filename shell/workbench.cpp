@@ -4,15 +4,17 @@
 #include "dbdumpform.h"
 #include "errorbox.h"
 #include "hoshimidb1.h"
+#include "houitorifrm.h"
 #include "jibanfrm.h"
 #include "kanmo1.h"
 #include "menu0frm.h"
 #include "messageboxsink.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
-#include "purposemenu.h"
+#include "oukihlp.h"
 #include "patterntexts.h"
 #include "prntunt.h"
+#include "purposemenu.h"
 #include "tukibanfrm.h"
 #include "versionfrm.h"
 
@@ -49,10 +51,16 @@ void Workbench::create() {
     jibanfrm->attach(*hoshimidb1);
     const BoardScreens boards = {nenbanfrm.get(), tukibanfrm.get(), nitibanfrm.get(), jibanfrm.get()};
     prntunt = std::make_unique<Tprntunt>();
-    for (TBoardScreen* s : boards) s->setPrintModule(prntunt.get());
+    for (TBoardScreen* s : boards) {
+        s->setPrintModule(prntunt.get());
+        s->setBoardScreens(boards);
+    }
     for (const PurposeSpec& p : purposes())
         purposeMenus.push_back(std::make_unique<TPurposeMenu>(p, boards, *kanMo1, startup.today));
     versionfrm = std::make_unique<Tversionfrm>();
+    oukihlp = std::make_unique<Toukihlp>();
+    houitorifrm = std::make_unique<Thouitorifrm>(prntunt.get());
+    for (TBoardScreen* s : boards) s->setHouitoriWindow(houitorifrm.get());
     aboutBox = std::make_unique<TAboutBox>();
     dbdumpForm = std::make_unique<TDBDUMPForm>();
     nitibanfrm->setDumpWindow(dbdumpForm.get());

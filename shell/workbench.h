@@ -26,6 +26,8 @@ class Tnenbanfrm;
 class Tnitibanfrm;
 class Ttukibanfrm;
 class Tversionfrm;
+class Toukihlp;
+class Thouitorifrm;
 
 class Workbench {
 public:
@@ -56,6 +58,8 @@ public:
     // The eleven purpose screens in the catalogue's order (Tkekkonmenu first).
     std::vector<std::unique_ptr<TPurposeMenu>> purposeMenus;
     std::unique_ptr<Tversionfrm> versionfrm;
+    std::unique_ptr<Toukihlp> oukihlp;
+    std::unique_ptr<Thouitorifrm> houitorifrm;
     std::unique_ptr<TAboutBox> aboutBox;
     std::unique_ptr<TDBDUMPForm> dbdumpForm;
     std::unique_ptr<Tmenu0frm> menu0frm;

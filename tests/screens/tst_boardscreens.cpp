@@ -48,7 +48,7 @@ QStringList expectedMemo(const Box& b) {
 
 } // namespace
 
-class BoardScreens : public QObject {
+class BoardScreensTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::ScreenFixture> fx;
     std::unique_ptr<test::FourBoardScreens> screens;
@@ -326,5 +326,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BoardScreens)
+QTEST_MAIN(BoardScreensTest)
 #include "tst_boardscreens.moc"

@@ -19,6 +19,7 @@
 #include "menu0frm.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
+#include "oukihlp.h"
 #include "purposemenu.h"
 #include "screenfixture.h"
 #include "settings.h"
@@ -156,7 +157,9 @@ private slots:
         QCOMPARE(wb.nenbanfrm->kansi->text(), QStringLiteral("辛巳  [立向年盤] 陰 8 極"));
         QVERIFY(reportedErrors().isEmpty());
 
-        QVERIFY(!wb.menu0frm->oukibtn->isEnabled());
+        QVERIFY(wb.menu0frm->oukibtn->isEnabled());
+        wb.menu0frm->oukibtn->trigger();
+        QVERIFY(wb.oukihlp->isVisible());
         QVERIFY(wb.menu0frm->endbtn->isEnabled());
         for (TdxfColorButton* b : wb.menu0frm->buttons) QVERIFY(b->isEnabled());
         QCOMPARE(wb.menu0frm->centralWidget()->size(), QSize(790, 512));

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "hoshimidb1.h"
+#include "houitorifrm.h"
 #include "jibanfrm.h"
 #include "nenbanfrm.h"
 #include "nitibanfrm.h"
@@ -12,6 +13,7 @@
 namespace hoshi::test {
 
 struct FourBoardScreens {
+    Thouitorifrm houitori{nullptr};
     Tnitibanfrm day;
     Tjibanfrm hour;
     Ttukibanfrm month;
@@ -19,7 +21,11 @@ struct FourBoardScreens {
 
     FourBoardScreens(Calculators& calc, const TKanMo1& kanmo, Thoshimidb1& store)
         : day(calc, kanmo), hour(calc, kanmo), month(calc, kanmo), year(calc, kanmo) {
-        for (TBoardScreen* s : byKind()) s->attach(store);
+        for (TBoardScreen* s : byKind()) {
+            s->attach(store);
+            s->setBoardScreens(byKind());
+            s->setHouitoriWindow(&houitori);
+        }
     }
     // By BoardKind: year, month, day, hour.
     std::array<TBoardScreen*, 4> byKind() { return {&year, &month, &day, &hour}; }

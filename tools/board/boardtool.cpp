@@ -6,6 +6,10 @@
 
 #include "boardcommand.h"
 #include "boardreport.h"
+#include "detailreport.h"
+#include "detailtexts.h"
+#include "houitorifrm.h"
+#include "memotext.h"
 #include "patterntexts.h"
 #include "printjob.h"
 #include "prntunt.h"
@@ -37,6 +41,10 @@ zero-padded. SLOT is the hour 1..12 (子 = 1, from 23時).
   --json     one JSON object instead of the text grid
   --pdf FILE the board's one-page report (鑑定表) into FILE as PDF, as the
              board screen prints it; a board by date only
+  --detail D with --pdf: the detail report of direction D (東南, 南, 南西,
+             東, 西, 北東, 北, 北西), as the detail window prints it
+  --houitori with --pdf: the direction-taking printout (方位取りの時期), as
+             its window prints it
 Exit status 2 for bad input, a missing or undecodable record, or a table
 that cannot be opened.
 )";
@@ -68,6 +76,8 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
                  const QString& defaultDb) {
     bool json = false, batch = false;
     std::optional<QString> db, pdf;
+    std::optional<std::string> detail;
+    bool houitori = false;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -87,6 +97,15 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
                 return 2;
             }
             pdf = QString::fromStdString(args[++i]);
+        } else if (a == "--houitori") {
+            houitori = true;
+        } else if (a == "--detail") {
+            if (i + 1 == args.size()) {
+                err << "hoshikura-board: --detail needs a direction (東南, 南, 南西, 東, 西, 北東, 北, "
+                       "北西)\n";
+                return 2;
+            }
+            detail = args[++i];
         } else if (a == "--help" || a == "-h") {
             out << usageText;
             return 0;
@@ -119,13 +138,36 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
         return 2;
     }
     try {
+        if ((detail || houitori) && !pdf) throw UsageError("--detail and --houitori go with --pdf FILE");
+        if (detail && houitori) throw UsageError("--detail and --houitori are two reports: choose one");
         if (pdf) {
             if (json || batch || !isByDate(words))
                 throw UsageError("--pdf takes one board by date and no --json");
-            const BoardReport report = reportOf(computeBoard(words, calc, kanmo, &calendar));
+            const BoardSnapshot board = computeBoard(words, calc, kanmo, &calendar);
             Tprntunt layout;
+            if (detail) {
+                const auto p = findName(directionCaption, *detail, 1);
+                if (!p || *p == 5)
+                    throw UsageError("--detail '" + *detail +
+                                     "' is not a direction (東南, 南, 南西, 東, 西, 北東, 北, 北西)");
+                const DetailReport report = detailReportOf(board, *p);
+                writeReportPdf(*pdf, layout, [&report](QPainter& q, const Tprntunt& l) {
+                    paintDetailReport(q, l, report);
+                });
+                return 0;
+            }
+            if (houitori) {
+                QStringList lines;
+                for (const std::string& line : houitoriLines(board.kind, board.houitori))
+                    lines << QString::fromStdString(line);
+                lines = wrappedLines(lines, memoFont(), houitoriMemoWidth);
+                writeReportPdf(*pdf, layout,
+                               [&lines](QPainter& q, const Tprntunt& l) { paintHouitoriPage(q, l, lines); });
+                return 0;
+            }
+            const BoardReport report = reportOf(board);
             writeReportPdf(*pdf, layout,
-                           [&report](QPainter& p, const Tprntunt& l) { paintBoardReport(p, l, report); });
+                           [&report](QPainter& q, const Tprntunt& l) { paintBoardReport(q, l, report); });
             return 0;
         }
         out << runCommand(words, json, calc, kanmo, calendar);
