@@ -63,9 +63,9 @@ Tdetailfrm::Tdetailfrm(const BoardScreens& screens, Tprntunt* printModule, QWidg
     // The compass with the eight direction buttons around it, south at the top.
     guide = new QLabel(
         QStringLiteral("詳\n細\nは\n右\n図\nの\n方\n位\nボ\nタ\nン\nを\n押\nし\nて\n下\nさ\nい"), this);
-    guide->setGeometry(4, 8, 16, 212);
+    guide->setGeometry(4, 6, 16, 216);
     guide->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    guide->setFont(pixelFont(11));
+    guide->setFont(pixelFont(10));
     guide->setStyleSheet(QStringLiteral("color: #303060;"));
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));

@@ -52,9 +52,9 @@ void TPieChart3D::addSlice(double value, const QString& label, const QColor& col
 
 QRectF TPieChart3D::pieRect() const {
     const double titleHeight = fontMetrics().height() + 4;
-    const double w = std::min(width() * 0.5, (height() - titleHeight - 8) / (tilt + 0.12));
+    const double w = std::min(width() * 0.5, (height() - titleHeight - 12) / (tilt + 0.12));
     const double h = w * tilt;
-    return {(width() - w) / 2, titleHeight + 2, w, h};
+    return {(width() - w) / 2, titleHeight + 6, w, h};
 }
 
 double TPieChart3D::depth() const {
@@ -64,7 +64,7 @@ double TPieChart3D::depth() const {
 std::pair<double, double> TPieChart3D::sliceAngles(std::size_t i) const {
     double total = 0;
     for (const Slice& s : slices_) total += s.value;
-    double start = 90;
+    double start = 135;
     for (std::size_t k = 0; k < slices_.size(); ++k) {
         const double span = total > 0 ? -360.0 * slices_[k].value / total : 0.0;
         if (k == i) return {start, span};

@@ -31,7 +31,7 @@ public:
     QRectF pieRect() const;
     double depth() const;
     // Start angle (degrees, counter-clockwise from 3 o'clock) and span of slice i;
-    // the first slice starts at 12 o'clock and the slices run clockwise.
+    // the first slice starts at half past ten and the slices run clockwise.
     std::pair<double, double> sliceAngles(std::size_t i) const;
 
 protected:

@@ -1,4 +1,5 @@
-// hoshikura-art OUTDIR: writes title.bmp and hoshikura.png into OUTDIR.
+// hoshikura-art OUTDIR: writes title.bmp, hoshikura.png, compass.bmp and the
+// stem pictures (NAME.bmp) into OUTDIR.
 
 #include <QGuiApplication>
 
@@ -6,6 +7,7 @@
 #include <iostream>
 
 #include "artpainter.h"
+#include "stempictures.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -15,7 +17,9 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     try {
-        hoshi::assets::writeArt(QString::fromLocal8Bit(argv[1]));
+        const QString dir = QString::fromLocal8Bit(argv[1]);
+        hoshi::assets::writeArt(dir);
+        hoshi::assets::writeStemPictures(dir);
     } catch (const std::exception& e) {
         std::cerr << "hoshikura-art: " << e.what() << '\n';
         return 1;
