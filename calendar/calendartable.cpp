@@ -60,6 +60,7 @@ void CalendarTable::close() {
         QSqlDatabase::removeDatabase(connection_);
         connection_.clear();
     }
+    lock_.reset();
     rows_.clear();
     rowids_.clear();
     row_ = -1;
@@ -75,6 +76,7 @@ void CalendarTable::open(const QString& folder) {
     const QString path = folder + "/" + fileName;
     if (!QFileInfo(path).isFile())
         throw Error(QStringLiteral("%1 が見つかりません: %2").arg(fileName, path).toStdString());
+    lock_ = CalendarLock::shared(std::filesystem::path(folder.toStdString()));
     connection_ = QStringLiteral("hoshikura-%1-%2").arg(fileName).arg(++connectionCounter);
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
@@ -83,22 +85,42 @@ void CalendarTable::open(const QString& folder) {
             throw Error(
                 QStringLiteral("%1 を開けません: %2").arg(fileName, sqlError(db_.lastError())).toStdString());
         const QString table = q(info().tableName);
+        const QString tableName =
+            QString::fromUtf8(info().tableName.data(), static_cast<int>(info().tableName.size()));
         QSqlQuery columns(db_);
-        if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table)))
+        if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+            // SQLITE_BUSY (5) and SQLITE_LOCKED (6): another program holds the file.
+            const QString code = columns.lastError().nativeErrorCode();
+            if (code == QStringLiteral("5") || code == QStringLiteral("6"))
+                throw Error(
+                    QStringLiteral(
+                        "%1 は他のプログラムが使用中のため開けません。しばらくしてからやり直してください。")
+                        .arg(fileName)
+                        .toStdString());
             throw Error(QStringLiteral("%1 は暦のテーブルではありません: %2")
                             .arg(fileName, sqlError(columns.lastError()))
                             .toStdString());
+        }
         std::vector<std::string> names;
         while (columns.next()) names.push_back(columns.value(1).toString().toStdString());
+        if (names.empty())
+            throw Error(
+                QStringLiteral("%1 にテーブル「%2」がありません。").arg(fileName, tableName).toStdString());
         for (std::string_view f : info().fields)
             if (std::find(names.begin(), names.end(), f) == names.end())
                 throw Error(QStringLiteral("%1 にフィールド「%2」がありません")
                                 .arg(fileName, QString::fromUtf8(f.data(), static_cast<int>(f.size())))
                                 .toStdString());
-        // The primary index on the key field; one that exists already is kept.
+        // The primary index on the key field. Tables written by the calendar
+        // tool have it, so a read-only folder opens; an older table gets it.
+        QSqlQuery indexes(db_);
+        bool indexed = false;
+        if (indexes.exec(QStringLiteral("PRAGMA index_list(%1)").arg(table)))
+            while (indexes.next())
+                indexed = indexed || indexes.value(1).toString().toStdString() == info().indexName;
         QSqlQuery index(db_);
-        if (!index.exec(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                            .arg(q(info().indexName), table, q(info().fields[0]))))
+        if (!indexed && !index.exec(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                                        .arg(q(info().indexName), table, q(info().fields[0]))))
             throw Error(QStringLiteral("%1 にキーを作れません: %2")
                             .arg(fileName, sqlError(index.lastError()))
                             .toStdString());

@@ -11,6 +11,9 @@
 // correction. Moving away from a modified record posts it first, as a
 // data-bound grid does; an untouched inserted record is dropped instead.
 
+#include <optional>
+
+#include "calendarlock.h"
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -102,6 +105,7 @@ private:
     schema::TableKind kind_;
     QString connection_;
     QSqlDatabase db_;
+    std::optional<CalendarLock> lock_; // held while open: no tool replaces the table meanwhile
     std::vector<CalendarRecord> rows_;
     std::vector<qint64> rowids_; // SQLite rowid of each record; 0 for an unposted insert
     int row_ = -1;

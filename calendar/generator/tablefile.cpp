@@ -10,6 +10,7 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "calendarlock.h"
 #include "errors.h"
 #include "koyomi.h"
 
@@ -94,7 +95,27 @@ void writeFile(const fs::path& file, schema::TableKind kind, std::span<const Cal
             q.bindValue(static_cast<int>(i), QString::fromStdString(r.f[i]));
         if (!q.exec()) fail(file, q.lastError());
     }
+    // The key index the program uses, so that it opens the table also from
+    // a read-only folder.
+    if (!q.exec(QStringLiteral("CREATE UNIQUE INDEX %1 ON %2 (%3)")
+                    .arg(sqlText(schema::quoted(t.indexName)), table, sqlText(schema::quoted(t.fields[0])))))
+        fail(file, q.lastError());
     if (!db.commit()) fail(file, db.lastError());
+}
+
+// Removes what a killed run left: temporary tables ".暦日.DB.tmpPID" (and
+// their ".old" links and journals). Runs under the exclusive lock, so no
+// other run of the tool is writing them.
+void removeLeftovers(const fs::path& dbDir) {
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(dbDir, ec)) {
+        const std::string name = e.path().filename().string();
+        for (const schema::TableInfo& t : schema::tables)
+            if (name.starts_with("." + std::string(t.fileName) + ".tmp")) {
+                std::error_code ignored;
+                fs::remove(e.path(), ignored);
+            }
+    }
 }
 
 // Writes each table under a temporary name, then renames them all into
@@ -103,6 +124,9 @@ void writeFile(const fs::path& file, schema::TableKind kind, std::span<const Cal
 // new and old tables.
 void writeAll(const fs::path& dbDir, std::span<const schema::TableKind> kinds,
               std::span<const std::span<const CalendarRecord>> records) {
+    // No program may hold these tables while they are replaced.
+    const CalendarLock lock = CalendarLock::exclusive(dbDir);
+    removeLeftovers(dbDir);
     std::vector<fs::path> temps, finals, keeps;
     std::size_t placed = 0;
     auto cleanUp = [&](bool restore) {

@@ -294,8 +294,8 @@ private slots:
             QVERIFY(printedAt(a, QStringLiteral("(著作)星倉鑑定所"), 40, 275));
         }
         QCOMPARE(QFileInfo(chosen).fileName(), QStringLiteral("鑑定表-年盤-1984.pdf"));
-        QVERIFY(std::any_of(words(dir.filePath(QStringLiteral("鑑定表-時盤-2001-05-03-巳.pdf"))).begin(),
-                            words(dir.filePath(QStringLiteral("鑑定表-時盤-2001-05-03-巳.pdf"))).end(),
+        const QList<Word> hourWords = words(dir.filePath(QStringLiteral("鑑定表-時盤-2001-05-03-巳.pdf")));
+        QVERIFY(std::any_of(hourWords.begin(), hourWords.end(),
                             [](const Word& w) { return w.text == QStringLiteral("巳の刻,丙寅,陽,1"); }));
         setSaveFileChooser({});
         selectedPrinter().setOutputFormat(QPrinter::NativeFormat);

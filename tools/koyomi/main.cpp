@@ -20,6 +20,8 @@ namespace {
 using namespace hoshi::koyomi;
 
 std::string readText(const std::filesystem::path& file) {
+    // A folder opens as a stream too, and reads as empty.
+    if (std::filesystem::is_directory(file)) throw hoshi::Error(file.string() + " is a folder, not a file");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw hoshi::Error("cannot read " + file.string());
     std::ostringstream s;
