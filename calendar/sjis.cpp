@@ -1,5 +1,6 @@
 #include "sjis.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
@@ -10,7 +11,10 @@ namespace hoshi {
 
 namespace {
 
-std::string convert(std::string_view in, const char* to, const char* from) {
+// `replace`: a character that cannot be converted becomes `replacement` and
+// the conversion goes on (one pass over the text); otherwise it throws.
+std::string convert(std::string_view in, const char* to, const char* from,
+                    const char* replacement = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw ConversionError(std::string("no converter from ") + from + " to " + to);
@@ -30,6 +34,24 @@ std::string convert(std::string_view in, const char* to, const char* from) {
             dstLeft = out.size() - used;
             continue;
         }
+        if (replacement && (errno == EILSEQ || errno == EINVAL)) {
+            // Skip the bad character: two bytes when a lead byte starts it.
+            const auto b = static_cast<unsigned char>(*src);
+            const size_t skip = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) && srcLeft > 1 ? 2 : 1;
+            src += skip;
+            srcLeft -= skip;
+            const std::string_view r(replacement);
+            const size_t used = static_cast<size_t>(dst - out.data());
+            if (dstLeft < r.size()) {
+                out.resize(out.size() * 2 + r.size());
+                dst = out.data() + used;
+                dstLeft = out.size() - used;
+            }
+            dst = std::copy(r.begin(), r.end(), dst);
+            dstLeft -= r.size();
+            iconv(cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state
+            continue;
+        }
         size_t at = in.size() - srcLeft;
         throw ConversionError(std::string("text cannot be converted from ") + from + " to " + to +
                               " at byte " + std::to_string(at));
@@ -46,6 +68,10 @@ std::string utf8ToSjis(std::string_view utf8) {
 
 std::string sjisToUtf8(std::string_view sjis) {
     return convert(sjis, "UTF-8", "CP932");
+}
+
+std::string sjisToUtf8Lenient(std::string_view sjis) {
+    return convert(sjis, "UTF-8", "CP932", "\uFFFD");
 }
 
 } // namespace hoshi

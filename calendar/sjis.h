@@ -11,5 +11,8 @@ namespace hoshi {
 std::string utf8ToSjis(std::string_view utf8);
 // Throws ConversionError for bytes that are not valid code page 932.
 std::string sjisToUtf8(std::string_view sjis);
+// As sjisToUtf8, with each character that is not code page 932 read as
+// U+FFFD; one pass, linear in the text.
+std::string sjisToUtf8Lenient(std::string_view sjis);
 
 } // namespace hoshi

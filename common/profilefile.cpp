@@ -23,23 +23,31 @@ struct Line {
     std::string_view eol;
 };
 
+// Lines end in "\r\n", "\n" or a lone "\r" (old Macintosh files).
 std::vector<Line> splitLines(std::string_view bytes) {
     std::vector<Line> lines;
     while (!bytes.empty()) {
-        const size_t nl = bytes.find('\n');
-        const std::string_view whole = bytes.substr(0, nl == std::string_view::npos ? bytes.size() : nl + 1);
-        size_t n = whole.size();
-        if (n > 0 && whole[n - 1] == '\n') --n;
-        if (n > 0 && whole[n - 1] == '\r') --n;
-        lines.push_back({whole.substr(0, n), whole.substr(n)});
-        bytes.remove_prefix(whole.size());
+        const size_t end = bytes.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            lines.push_back(
+                {bytes, bytes.substr(bytes.size())}); // an empty end that still points into the text
+            break;
+        }
+        const size_t eolLength =
+            bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+        lines.push_back({bytes.substr(0, end), bytes.substr(end, eolLength)});
+        bytes.remove_prefix(end + eolLength);
     }
     return lines;
 }
 
-bool isLeadByte(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+// A file saved by an editor in UTF-8 with a byte-order mark: its text is
+// UTF-8, and the mark is no part of the first line.
+bool isUtf8File(std::string_view& bytes) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (!bytes.starts_with(bom)) return false;
+    bytes.remove_prefix(bom.size());
+    return true;
 }
 
 QString fromUtf8(const std::string& s) {
@@ -49,21 +57,7 @@ QString fromUtf8(const std::string& s) {
 // Code page 932 to text. A hand-edited file may hold bytes that are not
 // code page 932: those characters become U+FFFD and the rest reads as usual.
 QString decode(std::string_view bytes) {
-    try {
-        return fromUtf8(sjisToUtf8(bytes));
-    } catch (const ConversionError&) {
-    }
-    QString out;
-    for (size_t i = 0; i < bytes.size();) {
-        const size_t n = isLeadByte(bytes[i]) && i + 1 < bytes.size() ? 2 : 1;
-        try {
-            out += fromUtf8(sjisToUtf8(bytes.substr(i, n)));
-        } catch (const ConversionError&) {
-            out += QChar(QChar::ReplacementCharacter);
-        }
-        i += n;
-    }
-    return out;
+    return fromUtf8(sjisToUtf8Lenient(bytes));
 }
 
 std::string encode(QStringView text) {
@@ -89,8 +83,9 @@ struct Entry {
     QString value;
 };
 
-Entry parse(std::string_view bytes) {
-    const QString text = decode(bytes);
+Entry parse(std::string_view bytes, bool utf8) {
+    const QString text =
+        utf8 ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())) : decode(bytes);
     const QStringView s = trimBlanks(text);
     if (s.isEmpty()) return {};
     if (s.front() == u'[') {
@@ -111,10 +106,10 @@ struct Place {
     QString value;
 };
 
-Place locate(const std::vector<Line>& lines, QStringView section, QStringView key) {
+Place locate(const std::vector<Line>& lines, QStringView section, QStringView key, bool utf8) {
     Place p;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        Entry e = parse(lines[i].text);
+        Entry e = parse(lines[i].text, utf8);
         if (e.kind == Entry::Section) {
             if (p.section >= 0) break;
             if (sameName(e.name, section)) p.section = p.last = i;
@@ -138,13 +133,18 @@ QString ProfileFile::read(QStringView section, QStringView key, const QString& f
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) return fallback;
     const QByteArray bytes = file.readAll();
-    const Place p = locate(splitLines({bytes.constData(), static_cast<size_t>(bytes.size())}), section, key);
+    std::string_view text(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const bool utf8 = isUtf8File(text);
+    const Place p = locate(splitLines(text), section, key, utf8);
     return p.key < 0 ? fallback : p.value.left(maxValueLength);
 }
 
 void ProfileFile::write(QStringView section, QStringView key, const QString& value) const {
-    const std::string entry = encode(key) + '=' + encode(value);
-    const std::string sectionLine = '[' + encode(section) + ']';
+    // A value never spans lines: a line break pasted into it becomes a blank.
+    QString oneLine = value;
+    oneLine.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    oneLine.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const auto refused = [this] {
         return Error(QFileInfo(path_).fileName().toStdString() + " に書き込めません");
     };
@@ -157,7 +157,12 @@ void ProfileFile::write(QStringView section, QStringView key, const QString& val
         old.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     }
 
-    const std::vector<Line> lines = splitLines(old);
+    std::string_view text(old);
+    const bool utf8 = isUtf8File(text);
+    const auto inFile = [utf8](QStringView s) { return utf8 ? s.toUtf8().toStdString() : encode(s); };
+    const std::string entry = inFile(key) + '=' + inFile(oneLine);
+    const std::string sectionLine = '[' + inFile(section) + ']';
+    const std::vector<Line> lines = splitLines(text);
     std::string eol = "\r\n"; // new lines follow the file's own line ends
     for (const Line& l : lines)
         if (!l.eol.empty()) {
@@ -168,7 +173,7 @@ void ProfileFile::write(QStringView section, QStringView key, const QString& val
         return static_cast<size_t>(part.data() - old.data());
     };
 
-    const Place p = locate(lines, section, key);
+    const Place p = locate(lines, section, key, utf8);
     std::string out;
     if (p.key >= 0) {
         const Line& l = lines[static_cast<size_t>(p.key)];

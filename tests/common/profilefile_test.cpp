@@ -149,5 +149,46 @@ TEST_F(ProfileFileTest, ValueOutsideShiftJisLeavesTheFileAsItWas) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "temporary file left behind";
 }
 
+// Files written by other editors: CR-only line ends, a UTF-8 byte-order
+// mark; and a line of bytes that are not Shift-JIS.
+TEST_F(ProfileFileTest, ReadsOtherLineEndsAndUtf8WithAMark) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"CR only", "[owner]\rtitle=\x90\xaf\x91\x71\rtel=03-1234\r"}, // 星倉 in Shift-JIS
+        {"UTF-8 with a mark", "\xEF\xBB\xBF[owner]\r\ntitle=星倉\r\ntel=03-1234\r\n"},
+        {"mixed ends", "[sound]\rcheck=True\n[owner]\r\ntitle=\x90\xaf\x91\x71\ntel=03-1234"},
+    };
+    for (const Case& c : cases) {
+        put(c.bytes);
+        EXPECT_EQ(file.read(u"owner", u"title", QString()), QStringLiteral("星倉")) << c.what;
+        EXPECT_EQ(file.read(u"owner", u"tel", QString()), QStringLiteral("03-1234")) << c.what;
+    }
+    // A write into the UTF-8 file keeps it UTF-8 and keeps its mark.
+    put(cases[1].bytes);
+    file.write(u"owner", u"tel", QStringLiteral("０３"));
+    EXPECT_EQ(bytes(), "\xEF\xBB\xBF[owner]\r\ntitle=星倉\r\ntel=０３\r\n");
+}
+
+TEST_F(ProfileFileTest, AValueNeverSpansLines) {
+    put("[owner]\r\ntitle=A\r\ntel=03-1234\r\n");
+    file.write(u"owner", u"title", QStringLiteral("Office\r\n[sound]\r\ncheck=False\nX\rY"));
+    EXPECT_EQ(file.read(u"owner", u"title", QString()), QStringLiteral("Office [sound] check=False X Y"));
+    EXPECT_EQ(file.read(u"owner", u"tel", QString()), QStringLiteral("03-1234"));
+    EXPECT_EQ(file.read(u"sound", u"check", QStringLiteral("none")), QStringLiteral("none"));
+}
+
+TEST_F(ProfileFileTest, BytesThatAreNotShiftJisBecomeReplacementCharacters) {
+    put("[owner]\r\ntitle=A\xFF\xFF\x90\xaf\x85"
+        "B\r\ntel=1\r\n");
+    const QString title = file.read(u"owner", u"title", QString());
+    EXPECT_TRUE(title.startsWith(QStringLiteral("A"))) << title.toStdString();
+    EXPECT_TRUE(title.contains(QStringLiteral("星"))) << title.toStdString();
+    EXPECT_TRUE(title.contains(QChar(QChar::ReplacementCharacter))) << title.toStdString();
+    EXPECT_EQ(file.read(u"owner", u"tel", QString()), QStringLiteral("1"));
+}
+
 } // namespace
 } // namespace hoshi

@@ -53,6 +53,7 @@ BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& 
         requireCount(words, 2, "year YEAR");
         Tnenban& n = calc.nenban;
         n.nen = parseInt(words[1], "year");
+        checkRange(n.nen, 1, 9999, "year"); // before any arithmetic on it
         n.nenKansi();
         n.keisan();
         return snapshot(BoardKind::year, n, 0);
@@ -61,6 +62,7 @@ BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& 
         requireCount(words, 5, "month YEAR MONTH KANSI KYOKU");
         Ttukiban& t = calc.tukiban;
         t.nen = parseInt(words[1], "year");
+        checkRange(t.nen, 1, 9999, "year"); // before any arithmetic on it
         t.tuki = parseInt(words[2], "month");
         checkRange(t.tuki, 1, 12, "month");
         calc.nenban.nen = solarYearOfMonth(t.nen, t.tuki);
@@ -314,8 +316,14 @@ std::string textsJson() {
 }
 
 std::string errorJson(const std::string& message) {
+    // Bad bytes become U+FFFD (so the line is valid UTF-8 and JSON), and a
+    // huge echoed input is cut, saying how much was left out.
+    constexpr qsizetype limit = 300;
+    QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    if (text.size() > limit)
+        text = text.left(limit) + QStringLiteral("…（以下 %1 文字省略）").arg(text.size() - limit);
     QJsonObject j;
-    j["error"] = QString::fromStdString(message);
+    j["error"] = text;
     return compact(j);
 }
 

@@ -214,6 +214,36 @@ protected:
     }
 };
 
+// Every batch line is valid UTF-8 JSON, whatever bytes came in, and a huge
+// bad word is not echoed whole.
+TEST(Batch, ErrorLinesAreValidJsonAndShort) {
+    const std::string huge(2'000'000, 'x');
+    Result r =
+        run({"--batch"}, calendarFolder(), "year \xff\xfe\nyear " + huge + "\nmonth -2147483648 1 庚寅 2\n");
+    std::istringstream lines(r.out);
+    int n = 0;
+    for (std::string line; std::getline(lines, line); ++n) {
+        EXPECT_TRUE(
+            QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).toUtf8().toStdString() ==
+            line);
+        EXPECT_LT(line.size(), 2000u);
+        EXPECT_TRUE(json(line).contains("error")) << line.substr(0, 200);
+    }
+    EXPECT_EQ(n, 3);
+    EXPECT_NE(r.out.find("省略"), std::string::npos);
+}
+
+// Numbers are range-checked before any arithmetic on them.
+TEST(Explicit, YearsOutsideTheCalendarAreRefused) {
+    for (std::vector<std::string> words : {std::vector<std::string>{"month", "-2147483648", "1", "庚寅", "2"},
+                                           {"year", "2147483647"},
+                                           {"year", "0"}}) {
+        Result r = run(words);
+        EXPECT_EQ(r.status, 2) << words[1];
+        EXPECT_NE(r.err.find("1..9999"), std::string::npos) << r.err;
+    }
+}
+
 TEST_F(Program, ExitStatusAndOneLineErrors) {
     Result good = exec({"--json", "day", "2001/05/03"});
     EXPECT_EQ(good.status, 0) << good.err;
