@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "decoders.h"
 #include "errors.h"
 
 namespace hoshi {
@@ -343,6 +344,9 @@ void CalendarTable::post() {
     }
     CalendarRecord& r = rows_[static_cast<std::size_t>(row_)];
     if (std::string problem = validateKey(r, row_); !problem.empty()) throw Error(problem);
+    // Nothing is stored that its board cannot be computed from; the typed
+    // values stay for correction.
+    if (auto fault = recordFault(kind_, r)) throw Error(*fault);
 
     QStringList cols, marks;
     for (std::string_view f : info().fields) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "calculators.h"
 #include "text.h"
 
 namespace hoshi {
@@ -17,7 +18,7 @@ int integerValue(std::string_view text, const char* what) {
         ok = text[i] >= '0' && text[i] <= '9' && v < 100'000'000;
         v = v * 10 + (text[i] - '0');
     }
-    if (!ok) throw ConversionError("'" + std::string(text) + "' is not a valid integer value (" + what + ")");
+    if (!ok) throw ConversionError(fieldName(what) + "「" + std::string(text) + "」は数字ではありません。");
     return static_cast<int>(negative ? -v : v);
 }
 
@@ -58,9 +59,9 @@ std::pair<StemNo, BranchNo> decodeKansi(const std::string& kansi) {
     std::string_view first = cs.size() > 0 ? cs[0] : std::string_view{};
     std::string_view second = cs.size() > 1 ? cs[1] : std::string_view{};
     auto kan = first.empty() ? std::nullopt : findName(kanName, first, 1);
-    if (!kan) throw OutOfRangeError("干支 '" + kansi + "': the stem is not one of 甲..癸");
+    if (!kan) throw OutOfRangeError("干支「" + kansi + "」の一文字目が十干（甲～癸）ではありません。");
     auto si = second.empty() ? std::nullopt : findName(siName, second, 1);
-    if (!si) throw OutOfRangeError("干支 '" + kansi + "': the branch is not one of 子..亥");
+    if (!si) throw OutOfRangeError("干支「" + kansi + "」の二文字目が十二支（子～亥）ではありません。");
     return {*kan, *si};
 }
 
@@ -77,7 +78,7 @@ void decodeDayRecord(const CalendarRecord& r, Tdayban& d) {
         yearMonthStems(integerValue(date.monthText + date.dayText, "month and day"), date.year);
     std::tie(d.kan, d.si) = decodeKansi(r[schema::Kansi]);
     auto inyou = findName(inyouName, r[schema::Inyou]);
-    if (!inyou) throw OutOfRangeError("陰陽 '" + r[schema::Inyou] + "' is neither 陰 nor 陽");
+    if (!inyou) throw OutOfRangeError("陰陽「" + r[schema::Inyou] + "」は「陰」か「陽」で入力してください。");
     d.inyou = *inyou;
     d.kyoku = decodeKyoku(r[schema::Kyoku]);
 }
@@ -89,10 +90,12 @@ void decodeHourRecord(const CalendarRecord& r, int slot, Tjiban& j) {
     const auto sekki = findName(sekkiName, r[schema::Sekki]);
     decodeSekkiPalace(sekki, j.sekkiPalace);
     std::tie(j.nitikan, j.nitisi) = decodeKansi(r[schema::Kansi]);
-    if (!sekki) throw OutOfRangeError("節気 '" + r[schema::Sekki] + "' is not one of the 24 solar terms");
+    if (!sekki) throw OutOfRangeError("節気「" + r[schema::Sekki] + "」は二十四節気の名前ではありません。");
     j.sekkiNo = *sekki;
     auto sangen = findName(sangenName, r[schema::Sangen], 1);
-    if (!sangen) throw OutOfRangeError("3元 '" + r[schema::Sangen] + "' is not 上元, 中元 or 下元");
+    if (!sangen)
+        throw OutOfRangeError("3元「" + r[schema::Sangen] +
+                              "」は「上元」「中元」「下元」のいずれかで入力してください。");
     j.sangen = *sangen;
 }
 
@@ -111,6 +114,65 @@ void decodeYearRecord(const CalendarRecord& r, Tnenban& n) {
     n.nen = integerValue(r[schema::Key], "year");
     std::tie(n.kan, n.si) = decodeKansi(r[schema::Kansi]);
     n.kyoku = decodeKyoku(r[schema::Kyoku]);
+}
+
+namespace {
+
+bool leapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int digits(std::string_view s) {
+    int v = 0;
+    for (char c : s) v = v * 10 + (c - '0');
+    return v;
+}
+
+} // namespace
+
+std::optional<std::string> recordFault(schema::TableKind table, const CalendarRecord& r) {
+    const std::string field(schema::info(table).fields[0]);
+    const std::string& key = r[schema::Key];
+    const std::string form(schema::info(table).keyForm);
+    if (!schema::hasKeyForm(table, key))
+        return field + "「" + key + "」は " + form + " の形（半角数字）で入力してください。";
+    const int y = digits(std::string_view(key).substr(0, 4));
+    if (y < 1312) return field + "「" + key + "」の年は 1312 年以降で入力してください。";
+    if (table != schema::TableKind::Year) {
+        const int m = digits(std::string_view(key).substr(5, 2));
+        if (m < 1 || m > 12) return field + "「" + key + "」の月は 01～12 で入力してください。";
+        if (table == schema::TableKind::Day) {
+            static constexpr int length[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+            const int d = digits(std::string_view(key).substr(8, 2));
+            const int last = m == 2 && leapYear(y) ? 29 : length[m - 1];
+            if (d < 1 || d > last) return field + "「" + key + "」は暦にない日付です。";
+        }
+    }
+    const std::string& kyoku = r[schema::Kyoku];
+    const bool oneDigit = !kyoku.empty() && kyoku[0] >= '1' && kyoku[0] <= '9' &&
+                          (kyoku.size() == 1 || std::string_view(kyoku).substr(1) == "局");
+    if (!oneDigit)
+        return "局「" + kyoku + "」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。";
+    try {
+        Calculators calc;
+        switch (table) {
+        case schema::TableKind::Year:
+            decodeYearRecord(r, calc.nenban);
+            calc.nenban.keisan(Judge::auspiciousOnly);
+            break;
+        case schema::TableKind::Month:
+            decodeMonthRecord(r, calc.tukiban, calc.nenban);
+            calc.tukiban.keisan(Judge::auspiciousOnly);
+            break;
+        case schema::TableKind::Day:
+            decodeDayRecord(r, calc.dayban);
+            calc.dayban.keisan(Judge::auspiciousOnly);
+            break;
+        }
+    } catch (const Error& e) {
+        return std::string(e.what());
+    }
+    return std::nullopt;
 }
 
 int stemNumber(std::string_view name) {

@@ -7,6 +7,8 @@
 // number, OutOfRangeError for a value outside its range or a name outside
 // its table. Inputs written before the failing step keep their new values.
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -27,6 +29,14 @@ void decodeHourRecord(const CalendarRecord& r, int slot, Tjiban& j);
 void decodeMonthRecord(const CalendarRecord& r, Ttukiban& t, Tnenban& n);
 // Year record: 年, 干支, 局 (the year calculation replaces the ju).
 void decodeYearRecord(const CalendarRecord& r, Tnenban& n);
+
+// What is wrong with a record that a post or an import would store, in the
+// user's words (the field as the grid titles it, the value, what it may
+// hold); nullopt for a record its table's board can be computed from. The
+// key must be a real date of the years 1312..9999 in the table's form, 局 one
+// digit 1..9 with an optional "局" after it, and the record must decode and
+// calculate as the board of its table.
+std::optional<std::string> recordFault(schema::TableKind table, const CalendarRecord& r);
 
 // StemNo 1..10 of a stem name, 0 for any other text (the empty text included).
 int stemNumber(std::string_view name);

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace hoshi {
 
@@ -25,8 +26,12 @@ public:
     using Error::Error;
 };
 
-// Throws OutOfRangeError: "`what` v is outside lo..hi".
+// Throws OutOfRangeError in the user's words: "局「10」は範囲外です（1～9）。"
+// (`what` is the code's name of the value; the text names it as a screen does).
 [[noreturn]] void throwOutOfRange(long long v, long long lo, long long hi, const char* what);
+
+// The user's name of a value the code names `what` ("ju" → "局").
+std::string fieldName(std::string_view what);
 
 // Throws OutOfRangeError unless lo <= v <= hi. `what` names the value.
 inline void checkRange(long long v, long long lo, long long hi, const char* what) {

@@ -50,8 +50,10 @@ static void requireKansi(StemNo kan, BranchNo si) {
     checkRange(kan, 1, 10, "stem");
     checkRange(si, 1, 12, "branch");
     if (!isKansi(kan, si))
-        throw OutOfRangeError("stem " + std::to_string(kan) + " and branch " + std::to_string(si) +
-                              " are not a pair of the sixty-cycle");
+        throw OutOfRangeError(
+            "干支「" + std::string(kanName[static_cast<std::size_t>(kan)]) +
+            std::string(siName[static_cast<std::size_t>(si)]) +
+            "」は六十干支にない組み合わせです（陽の干は陽の支と、陰の干は陰の支と組みます）。");
 }
 
 int sexagenary(StemNo kan, BranchNo si) {

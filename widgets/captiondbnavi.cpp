@@ -19,12 +19,34 @@ const char* const builtinCaptions[TCaptionDBNavi::ButtonCount] = {
     "&First", "&Prior", "&Next", "&Last", "&Insert", "&Delete", "&Edit", "&Post", "&Cancel", "&Refresh",
 };
 
-// What each button does to the cursor, in button order.
-void (RecordCursor::*const cursorActions[TCaptionDBNavi::ButtonCount])() = {
-    &RecordCursor::first,  &RecordCursor::prior,   &RecordCursor::next, &RecordCursor::last,
-    &RecordCursor::insert, &RecordCursor::remove,  &RecordCursor::edit, &RecordCursor::post,
-    &RecordCursor::cancel, &RecordCursor::refresh,
-};
+// What each button does to the cursor, in button order. A switch, not a
+// table of member-function pointers: GCC 12 miscompiles the call through
+// such a table under -fsanitize=bounds with -fsanitize=signed-integer-overflow
+// (every button then calls first()).
+void act(RecordCursor& cursor, int index) {
+    switch (index) {
+    case 0:
+        return cursor.first();
+    case 1:
+        return cursor.prior();
+    case 2:
+        return cursor.next();
+    case 3:
+        return cursor.last();
+    case 4:
+        return cursor.insert();
+    case 5:
+        return cursor.remove();
+    case 6:
+        return cursor.edit();
+    case 7:
+        return cursor.post();
+    case 8:
+        return cursor.cancel();
+    case 9:
+        return cursor.refresh();
+    }
+}
 
 Qt::Edge captionEdge(TCaptionDBNavi::CaptionLayout layout) {
     switch (layout) {
@@ -187,7 +209,7 @@ void TCaptionDBNavi::perform(int index) {
     bool failed = false;
     if (cursor_ && cursor_->state() != RecordCursor::State::Inactive) {
         try {
-            (cursor_->*cursorActions[index])();
+            act(*cursor_, index);
         } catch (const std::exception& e) {
             failed = true;
             failure = QString::fromUtf8(e.what());

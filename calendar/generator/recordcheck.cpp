@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "civildate.h"
+#include "decoders.h"
 #include "sjis.h"
 #include "vocabulary.h"
 
@@ -56,6 +57,13 @@ Problem checkKey(schema::TableKind kind, const std::string& key) {
     return {};
 }
 
+// Last, what a post refuses too, in the post's words: 局 other than one
+// digit, years before the stem rules, a record the board cannot be computed from.
+Problem recordFaultProblem(schema::TableKind kind, const CalendarRecord& r) {
+    if (auto fault = recordFault(kind, r)) return RecordProblem{RecordProblem::Kind::Form, *fault};
+    return {};
+}
+
 Problem checkKansi(const std::string& v) {
     // Two characters of three UTF-8 bytes each.
     auto kan = v.size() == 6 ? findName(kanName, std::string_view(v).substr(0, 3), 1) : std::nullopt;
@@ -98,13 +106,14 @@ std::optional<RecordProblem> recordProblem(schema::TableKind kind, const Calenda
     if (auto p = checkKansi(r[schema::Kansi])) return p;
     if (!findName(inyouName, r[schema::Inyou])) return range("陰陽", r[schema::Inyou], "陰 or 陽");
     if (auto p = checkKyoku(r[schema::Kyoku])) return p;
-    if (kind != schema::TableKind::Day) return {};
+    if (kind != schema::TableKind::Day) return recordFaultProblem(kind, r);
     auto sekki = findName(sekkiName, r[schema::Sekki]);
     if (!sekki) return range("節気", r[schema::Sekki], "one of the 24 solar-term names");
     if (!findName(sangenName, r[schema::Sangen], 1))
         return range("3元", r[schema::Sangen], "上元, 中元 or 下元");
     if (auto p = checkMonthDay(r[schema::Setuiri])) return p;
-    return checkTime(r[schema::Jikoku]);
+    if (auto p = checkTime(r[schema::Jikoku])) return p;
+    return recordFaultProblem(kind, r);
 }
 
 } // namespace hoshi::koyomi

@@ -16,16 +16,23 @@ using namespace hoshi;
 
 namespace {
 
-// A small table file with the given keys, every other field "v<i>".
+// The fields after the key of a record a post accepts.
+const std::vector<std::string> goodDay = {"甲子", "陽", "1", "冬至", "上元", "12/22", "00:00"};
+
+// A small table file with the given keys, the other fields those of goodDay.
 void writeTable(const QString& folder, schema::TableKind kind, const std::vector<std::string>& keys) {
     std::vector<std::vector<std::string>> records;
     for (const auto& k : keys) {
         std::vector<std::string> r{k};
-        for (std::size_t i = 1; i < schema::info(kind).fields.size(); ++i)
-            r.push_back("v" + std::to_string(i));
+        for (std::size_t i = 1; i < schema::info(kind).fields.size(); ++i) r.push_back(goodDay[i - 1]);
         records.push_back(r);
     }
     test::writeCalendarTable(folder, kind, records);
+}
+
+// Fills an inserted day record with goodDay after its key.
+void fillRecord(CalendarTable& t) {
+    for (std::size_t i = 0; i < goodDay.size(); ++i) t.setField(static_cast<int>(i + 1), goodDay[i]);
 }
 
 struct Store : ::testing::Test {
@@ -44,7 +51,7 @@ struct Store : ::testing::Test {
 TEST_F(Store, OpensInKeyOrder) {
     EXPECT_EQ(table.recordCount(), 3);
     EXPECT_EQ(key(), "2001/01/01");
-    EXPECT_EQ(table.fieldText("干支"), "v1");
+    EXPECT_EQ(table.fieldText("干支"), "甲子");
     EXPECT_EQ(table.fieldIndex("3元"), 5);
     EXPECT_EQ(table.fieldIndex("無い"), -1);
 }
@@ -102,11 +109,11 @@ TEST_F(Store, EditPostWritesThroughAndSurvivesReopen) {
 TEST_F(Store, CancelRestoresAndMovingAwayPosts) {
     table.setField(1, "X");
     table.cancel();
-    EXPECT_EQ(table.fieldText("干支"), "v1");
-    table.setField(1, "Y");
+    EXPECT_EQ(table.fieldText("干支"), "甲子");
+    table.setField(1, "乙丑");
     table.next(); // a move posts the edit first
     table.first();
-    EXPECT_EQ(table.fieldText("干支"), "Y");
+    EXPECT_EQ(table.fieldText("干支"), "乙丑");
     EXPECT_EQ(table.state(), RecordCursor::State::Browse);
 }
 
@@ -122,6 +129,7 @@ TEST_F(Store, InsertIsEmptyUntilPostedAndThenSorted) {
 
     table.insert();
     table.setField(0, "2000/12/31");
+    fillRecord(table);
     table.post();
     EXPECT_EQ(table.recNo(), 0);
     EXPECT_EQ(key(), "2000/12/31");
@@ -138,7 +146,7 @@ TEST_F(Store, RefusedPostKeepsTheTypedValues) {
         table.first();
         table.insert();
         table.setField(0, c.key);
-        table.setField(1, "甲子");
+        fillRecord(table);
         try {
             table.post();
             ADD_FAILURE() << c.key;
@@ -151,6 +159,50 @@ TEST_F(Store, RefusedPostKeepsTheTypedValues) {
         table.cancel();
     }
     EXPECT_EQ(table.recordCount(), 3);
+}
+
+// A post refuses any record whose board cannot be computed, in the
+// user's words, and writes nothing; the forms stored tables hold stay.
+TEST_F(Store, PostRefusesRecordsThatCannotBeComputed) {
+    struct Case {
+        int field;
+        const char* value;
+        const char* message;
+    };
+    const Case refused[] = {
+        {0, "2026/02/30", "日「2026/02/30」は暦にない日付です。"},
+        {0, "2026/13/01", "日「2026/13/01」の月は 01～12 で入力してください。"},
+        {0, "0001/01/01", "日「0001/01/01」の年は 1312 年以降で入力してください。"},
+        {3, "x", "局「x」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"},
+        {3, "10", "局「10」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"},
+        {3, "1\x01", "局「1\x01」は"},
+        {3, "", "局「」は"},
+        {2, "", "陰陽「」は「陰」か「陽」で入力してください。"},
+        {1, "晴", "干支「晴」の一文字目が十干（甲～癸）ではありません。"},
+        {1, "甲丑", "干支「甲丑」は六十干支にない組み合わせです"},
+    };
+    for (const Case& c : refused) {
+        table.first();
+        const CalendarRecord before = table.current();
+        table.setField(c.field, c.value);
+        try {
+            table.post();
+            ADD_FAILURE() << c.value;
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(table.current()[static_cast<schema::Field>(c.field)], c.value); // kept for correction
+        table.cancel();
+        CalendarTable again(schema::TableKind::Day);
+        again.open(dir.path());
+        EXPECT_EQ(again.current(), before); // nothing written
+    }
+    const Case accepted[] = {{3, "3局", ""}, {4, "処暑", ""}, {3, "9", ""}};
+    for (const Case& c : accepted) {
+        table.first();
+        table.setField(c.field, c.value);
+        EXPECT_NO_THROW(table.post()) << c.value;
+    }
 }
 
 TEST_F(Store, NotificationsHeldAndReleasedOnce) {

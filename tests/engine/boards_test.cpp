@@ -265,7 +265,9 @@ void expectSoundBoard(const BoardFields& b, const std::string& what) {
     EXPECT_EQ(rokugi, (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(b.ti[b.junpos], "甲");
     // The outer heaven ring is a rotation of the outer earth ring (by names, 甲 as its 旬首).
-    auto name = [&](Name n, int p) { return n == "甲" ? std::string(rokugiName[b.tiNo[p]]) : n; };
+    auto name = [&](Name n, int p) -> std::string {
+        return n == "甲" ? std::string(rokugiName[b.tiNo[p]]) : std::string(n);
+    };
     std::array<std::string, 8> earth, heaven;
     for (int r = 1; r <= 8; ++r) {
         int p = ring2riti(r);

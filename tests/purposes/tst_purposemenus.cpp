@@ -128,10 +128,17 @@ private slots:
     }
 
     void anErrorShowsTheLastGoodBoardAndNextMovesOn() {
-        fx->store.Table1.findKey("2001/05/04");
-        fx->store.Table1.edit();
-        fx->store.Table1.setField(3, "x");
-        fx->store.Table1.post();
+        auto days = test::fixtureDays;
+        days[1][3] = "x"; // a stored record no post would accept
+        menus.clear();
+        screens.reset();
+        fx.reset(); // first: the old fixture's end restores the real error box
+        fx = std::make_unique<test::ScreenFixture>(days);
+        screens = std::make_unique<test::FourBoardScreens>(fx->calc, fx->kanmo, fx->store);
+        day = &screens->day;
+        for (const PurposeSpec& p : purposes())
+            menus.push_back(std::make_unique<TPurposeMenu>(p, screens->byKind(), fx->kanmo,
+                                                           [] { return QDate(2001, 5, 3); }));
         const TPurposeMenu::Search& s = menu("syori").searches[0];
         s.start->click();
         QCOMPARE(reportedErrors().size(), 1);

@@ -222,11 +222,14 @@ private slots:
     // A maintenance run that meets a bad record shows the last good board,
     // then the error; the cursor stays on the bad record.
     void quietRunErrorShowsTheLastGoodBoard() {
+        auto days = test::fixtureDays;
+        days[2][2] = "晴"; // a stored record no post would accept
+        screens.reset();
+        fx.reset(); // first: the old fixture's end restores the real error box
+        fx = std::make_unique<test::ScreenFixture>(days);
+        screens = std::make_unique<test::FourBoardScreens>(fx->calc, fx->kanmo, fx->store);
+        day = &screens->day;
         day->kanteiClick();
-        fx->store.Table1.findKey("2001/05/05");
-        fx->store.Table1.edit();
-        fx->store.Table1.setField(2, "晴");
-        fx->store.Table1.post();
         reportedErrors().clear();
         day->BitBtn2Click();
         QCOMPARE(reportedErrors().size(), 1);

@@ -42,8 +42,10 @@ struct ScreenFixture {
     TKanMo1 kanmo{sink};
     Thoshimidb1 store;
 
-    ScreenFixture() {
-        writeCalendarTable(dir.path(), schema::TableKind::Day, fixtureDays);
+    // `days`: the day table (a test may put a record in it that a post
+    // would refuse, as stored tables may hold).
+    explicit ScreenFixture(const std::vector<std::vector<std::string>>& days = fixtureDays) {
+        writeCalendarTable(dir.path(), schema::TableKind::Day, days);
         writeCalendarTable(dir.path(), schema::TableKind::Month, fixtureMonths);
         writeCalendarTable(dir.path(), schema::TableKind::Year, fixtureYears);
         assignPatternTexts(calc.kyokaku);

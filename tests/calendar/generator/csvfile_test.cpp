@@ -88,7 +88,8 @@ TEST(TableFiles, ASetIsReplacedWholeOrNotAtAll) {
     o.to = {2001, 3, 1};
     EXPECT_THROW(writeKoyomi(dir.path(), generateKoyomi(o)), Error);
     EXPECT_EQ(slurp(day), dayBefore);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3) << "left a temporary file";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3)
+        << "left a temporary file";
 }
 
 TEST(CsvFile, TextForm) {
@@ -127,6 +128,9 @@ const BadFile badFiles[] = {
     {TableKind::Month, 2, "2019/13,乙亥,陰,5", "月", true},
     {TableKind::Month, 3, "2019/12,丙子,陰陰,4", "陰陽", true},
     {TableKind::Year, 2, "19,己亥,陰,1", "年", false},
+    // What a post refuses too, in its words.
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,10,小雪,中元,11/08,02:24", "局「10」は 1～9", false},
+    {TableKind::Year, 2, "0001,辛酉,陰,1", "1312 年以降", false},
 };
 
 // A good CSV of the sample with line `b.line` replaced.

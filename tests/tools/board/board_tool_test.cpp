@@ -240,7 +240,8 @@ TEST(Explicit, YearsOutsideTheCalendarAreRefused) {
                                            {"year", "0"}}) {
         Result r = run(words);
         EXPECT_EQ(r.status, 2) << words[1];
-        EXPECT_NE(r.err.find("1..9999"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("年「"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("1～9999"), std::string::npos) << r.err;
     }
 }
 
