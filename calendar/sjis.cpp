@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "errors.h"
+#include "text.h"
 
 namespace hoshi {
 
@@ -52,9 +53,12 @@ std::string convert(std::string_view in, const char* to, const char* from,
             iconv(cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state
             continue;
         }
-        size_t at = in.size() - srcLeft;
-        throw ConversionError(std::string("text cannot be converted from ") + from + " to " + to +
-                              " at byte " + std::to_string(at));
+        const size_t at = in.size() - srcLeft;
+        if (std::string_view(from) == "UTF-8") // name the character a person typed
+            throw ConversionError("「" + std::string(in.substr(at, utf8CharLength(in, at))) +
+                                  "」は Shift-JIS で表せない文字のため保存できません。");
+        throw ConversionError("Shift-JIS として読めないバイトがあります（" + std::to_string(at + 1) +
+                              " バイト目）。");
     }
     out.resize(static_cast<size_t>(dst - out.data()));
     return out;

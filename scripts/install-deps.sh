@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libqt6multimedia6
+  qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libqt6multimedia6 qt6-translations-l10n
   liberfa-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth imagemagick poppler-utils

@@ -4,6 +4,7 @@
 #include <QFont>
 
 #include "menu0frm.h"
+#include "startup.h"
 #include "uifont.h"
 #include "workbench.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Hoshikura"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hoshikura"));
     hoshi::installFontSubstitutes();
+    hoshi::loadJapaneseTranslations(); // without them Qt's own buttons stay English
 
     hoshi::Workbench workbench(hoshi::Startup::program());
     workbench.create();

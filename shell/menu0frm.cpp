@@ -169,6 +169,14 @@ void bringUp(QWidget& w) {
 // board is computed for the record the cursor stays on.
 void Tmenu0frm::showOnToday(TBoardScreen& screen) {
     bringUp(screen);
+    if (screen.table() && !screen.table()->isOpen()) {
+        const std::string_view file = screen.table()->info().fileName;
+        QString text = QStringLiteral("暦のテーブル「%1」が開かれていないため、盤を表示できません。")
+                           .arg(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+        if (!wb_.calendarError.isEmpty()) text += QStringLiteral("\n（起動時: %1）").arg(wb_.calendarError);
+        showErrorBox(&screen, text);
+        return;
+    }
     try {
         const int length = boardKind(screen.kind()).keyLength();
         if (screen.table()) screen.table()->findKey(dateText(wb_.startup.today()).left(length).toStdString());

@@ -1,15 +1,29 @@
 #include "startup.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QThread>
+#include <QTranslator>
 
 #include "hoshimidb1.h"
 #include "programfile.h"
 #include "tuneplayer.h"
 
 namespace hoshi {
+
+bool loadJapaneseTranslations() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
 
 QString tuneOfTheDay(const QDate& day) {
     return QStringLiteral("BGM%1.wav").arg(dateText(day).at(9));

@@ -24,6 +24,10 @@ struct Startup {
     static Startup program();
 };
 
+// Loads Qt's own Japanese texts (buttons of message boxes, the print and
+// file dialogs) into the application. False when they are not installed.
+bool loadJapaneseTranslations();
+
 // The tune of the day: "BGM" + the tenth character of the date text (the
 // last digit of the day of the month) + ".wav".
 QString tuneOfTheDay(const QDate& day);

@@ -41,7 +41,10 @@ void Workbench::create() {
     kanMo1 = std::make_unique<TKanMo1>(*messages);
     nitibanfrm = std::make_unique<Tnitibanfrm>(*calculators, *kanMo1);
     hoshimidb1 = std::make_unique<Thoshimidb1>();
-    if (auto error = hoshimidb1->hoshimidb1Create(startup.calendarFolder)) showErrorBox(nullptr, *error);
+    if (auto error = hoshimidb1->hoshimidb1Create(startup.calendarFolder)) {
+        calendarError = *error;
+        showErrorBox(nullptr, *error);
+    }
     nitibanfrm->attach(*hoshimidb1);
     tukibanfrm = std::make_unique<Ttukibanfrm>(*calculators, *kanMo1);
     tukibanfrm->attach(*hoshimidb1);

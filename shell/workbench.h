@@ -4,6 +4,7 @@
 // reading content, the calendar store and every screen. Screens are hidden,
 // not destroyed, when closed; everything goes with the workbench at exit.
 
+#include <QString>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,7 @@ public:
     std::unique_ptr<MessageBoxSink> messages;
     std::unique_ptr<TKanMo1> kanMo1;
     std::unique_ptr<Thoshimidb1> hoshimidb1;
+    QString calendarError; // why the calendar did not open at start-up ("" when it did)
     // Screens after the store, so that they go first at exit.
     std::unique_ptr<Tnitibanfrm> nitibanfrm;
     std::unique_ptr<Ttukibanfrm> tukibanfrm;

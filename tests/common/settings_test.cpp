@@ -67,6 +67,18 @@ TEST_F(SettingsTest, OwnerTextsDefaultToEmptyAndKeepWhatWasTyped) {
     EXPECT_EQ(settings::ownerTel(), QStringLiteral("03-1234-5678 (代)"));
 }
 
+// A character Shift-JIS cannot hold is named, and the stored title stays.
+TEST_F(SettingsTest, ACharacterShiftJisCannotHoldIsNamed) {
+    settings::setOwnerTitle(QStringLiteral("星倉"));
+    try {
+        settings::setOwnerTitle(QStringLiteral("星♥倉"));
+        FAIL() << "saved";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "「♥」は Shift-JIS で表せない文字のため保存できません。");
+    }
+    EXPECT_EQ(settings::ownerTitle(), QStringLiteral("星倉"));
+}
+
 TEST_F(SettingsTest, FolderIsCreatedAtTheFirstWrite) {
     settings::setFolder(dir.filePath("a/b"));
     settings::setSoundOn(false);

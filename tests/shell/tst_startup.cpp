@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -137,8 +138,11 @@ private slots:
         QCOMPARE(reportedErrors().size(), 1);
         QVERIFY(reportedErrors().first().contains("暦日.DB"));
         QVERIFY(wb.jibanfrm);
-        wb.menu0frm->nitibanmenuClick(); // a closed table: the compute fails on the empty texts
+        wb.menu0frm->nitibanmenuClick(); // a closed table: said so, with why, and nothing computed
         QCOMPARE(reportedErrors().size(), 2);
+        QVERIFY(reportedErrors().last().startsWith(
+            QStringLiteral("暦のテーブル「暦日.DB」が開かれていないため")));
+        QVERIFY(reportedErrors().last().contains(reportedErrors().first()));
     }
 
     void boardMenuItemsOpenOnToday() {
@@ -176,9 +180,9 @@ private slots:
         QCOMPARE(wb.purposeMenus.front()->objectName(), QStringLiteral("kekkonmenu"));
         QCOMPARE(wb.purposeMenus.back()->objectName(), QStringLiteral("myhomemenu"));
         const std::pair<const char*, const char*> buttons[] = {
-            {"kekkon", "kekkon"}, {"anzan", "ninsin"},     {"syodan", "syodan"}, {"katu", "syori"},
-            {"ryokou", "ryoko"},  {"kentiku", "myhome"},   {"enzukuri", "endukuri"}, {"siken", "siken"},
-            {"homon", "homon"},   {"wagou", "wagou"},      {"hikkosi", "hikkosi"}};
+            {"kekkon", "kekkon"}, {"anzan", "ninsin"},   {"syodan", "syodan"},     {"katu", "syori"},
+            {"ryokou", "ryoko"},  {"kentiku", "myhome"}, {"enzukuri", "endukuri"}, {"siken", "siken"},
+            {"homon", "homon"},   {"wagou", "wagou"},    {"hikkosi", "hikkosi"}};
         for (auto [button, purpose] : buttons) {
             auto* b = wb.menu0frm->findChild<TdxfColorButton*>(QString::fromLatin1(button));
             QVERIFY(b);
@@ -194,6 +198,15 @@ private slots:
         QCOMPARE(syori->searches[0].period->text(), QStringLiteral("2001年5月4日"));
         QVERIFY(wb.nitibanfrm->isVisible());
         QCOMPARE(wb.nitibanfrm->kansi->text(), QStringLiteral("乙丑 [立向日盤] 陽 8 極"));
+    }
+
+    // Qt's own buttons speak Japanese once the translations are loaded.
+    void qtTextsInJapanese() {
+        QVERIFY(loadJapaneseTranslations());
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Cancel | QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+        QVERIFY(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("はい"))); // "はい(&Y)"
     }
 
     void aRefusedEditIsReportedWhenAMenuItemPositions() {

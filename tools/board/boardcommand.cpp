@@ -3,9 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cctype>
 #include <charconv>
 #include <tuple>
 
+#include "detailtexts.h"
 #include "patterntexts.h"
 #include "text.h"
 
@@ -159,6 +161,11 @@ bool isByDate(const std::vector<std::string>& words) {
 BoardSnapshot computeBoard(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo,
                            RecordSource* calendar) {
     if (words.empty()) throw UsageError("no command (year, month, day, hour or texts)");
+    // A date written with '-' (2001-05-03) is meant as a date: say how to write it.
+    for (std::size_t i = 1; i < words.size(); ++i)
+        if (words[i].size() >= 7 && words[i][4] == '-' &&
+            std::isdigit(static_cast<unsigned char>(words[i][0])))
+            throw UsageError("日付「" + words[i] + "」は YYYY/MM/DD（月は YYYY/MM）の形で書いてください。");
     return isByDate(words) ? boardByDate(words, calc, kanmo, calendar) : explicitBoard(words, calc, kanmo);
 }
 
@@ -200,7 +207,7 @@ std::string renderText(const BoardSnapshot& board) {
             l[0] = std::string(houiLabel[p].empty() ? "<中央> " : houiLabel[p]);
             l[1] = orDash(b.ten[p]) + "/" + orDash(b.ti[p]) + " " + std::string(b.sei[p]);
             l[2] = orDash(b.mon[p]) + " " + std::string(b.kyu[p]) + " " + orDash(b.jin[p]);
-            if (b.kitikaku[p] > 0) l[3] = "吉格 " + std::to_string(b.kitikaku[p]);
+            if (b.kitikaku[p] > 0) l[3] = std::string(TKanMo1::patternName(b.kitikaku[p]));
         }
         for (std::size_t line = 0; line < 4; ++line) {
             out += row == 1 && line == 1 ? "東|" : "  |";
@@ -264,6 +271,7 @@ std::string renderJson(const BoardSnapshot& board, const Tkyokaku& d) {
     for (int p = 1; p <= 9; ++p) {
         QJsonObject o;
         o["palace"] = p;
+        o["direction"] = p == 5 ? QStringLiteral("中央") : q(directionCaption[static_cast<std::size_t>(p)]);
         for (auto [name, plate] : {std::pair{"ten", &BoardFields::ten}, std::pair{"ti", &BoardFields::ti},
                                    std::pair{"sei", &BoardFields::sei}, std::pair{"mon", &BoardFields::mon},
                                    std::pair{"kyu", &BoardFields::kyu}, std::pair{"jin", &BoardFields::jin}})

@@ -233,6 +233,28 @@ TEST(Batch, ErrorLinesAreValidJsonAndShort) {
     EXPECT_NE(r.out.find("省略"), std::string::npos);
 }
 
+// The grid names the pattern; the JSON names each palace's direction; a
+// date written with '-' is told how to write it.
+TEST(Output, PatternNamesDirectionsAndDashedDates) {
+    Result text = run({"day", "2001/05/03"});
+    EXPECT_EQ(text.out.find("吉格 "), std::string::npos);
+    Result byJson = run({"--json", "day", "2001/05/03"});
+    const QJsonArray palaces = json(byJson.out)["palaces"].toArray();
+    const char* directions[] = {"東南", "南", "南西", "東", "中央", "西", "北東", "北", "北西"};
+    for (int p = 0; p < 9; ++p)
+        EXPECT_EQ(palaces[p].toObject()["direction"].toString(), QString::fromUtf8(directions[p]));
+    for (const QJsonValue& v : palaces) {
+        const int code = v.toObject()["kitikaku"].toInt();
+        if (code > 0) {
+            EXPECT_NE(text.out.find(std::string(TKanMo1::patternName(code))), std::string::npos);
+        }
+    }
+    Result dashed = run({"day", "2001-05-03"});
+    EXPECT_EQ(dashed.status, 2);
+    EXPECT_NE(dashed.err.find("YYYY/MM/DD"), std::string::npos) << dashed.err;
+    EXPECT_NE(dashed.err.find("2001-05-03"), std::string::npos) << dashed.err;
+}
+
 // Numbers are range-checked before any arithmetic on them.
 TEST(Explicit, YearsOutsideTheCalendarAreRefused) {
     for (std::vector<std::string> words : {std::vector<std::string>{"month", "-2147483648", "1", "庚寅", "2"},
