@@ -25,23 +25,26 @@ constexpr SearchControls monthControls{"tukiserch", "preb2", "nextb2", "tukilbl"
 constexpr SearchControls hourControls{"jiserch", "preb2", "nextb2", "jilbl", "jihoui", "jikiti"};
 constexpr SearchControls dayControls{"jiserch", "preb2", "nextb2", "daylbl", "jihoui", "daykiti"};
 
-constexpr std::array kekkonSearches = {SearchSpec{BoardKind::year, yearControls, kekkonSet, {}},
-                                       SearchSpec{BoardKind::month, monthControls, kekkonSet, {}}};
-constexpr std::array endukuriSearches = {SearchSpec{BoardKind::month, monthControls, enMaleSet, enFemaleSet}};
-constexpr std::array ninsinSearches = {SearchSpec{BoardKind::month, monthControls, ninsinSet, {}}};
-constexpr std::array sikenSearches = {SearchSpec{BoardKind::hour, hourControls, sikenSet, {}}};
-constexpr std::array syodanSearches = {SearchSpec{BoardKind::hour, hourControls, syodanSet, {}}};
-constexpr std::array homonSearches = {SearchSpec{BoardKind::hour, hourControls, homonSet, {}}};
-constexpr std::array syoriSearches = {SearchSpec{BoardKind::day, dayControls, syodanSet, {}}};
-constexpr std::array wagouSearches = {SearchSpec{BoardKind::day, dayControls, wagouSet, {}}};
+constexpr std::array kekkonSearches = {PurposeSearchDef{BoardKind::year, yearControls, kekkonSet, {}},
+                                       PurposeSearchDef{BoardKind::month, monthControls, kekkonSet, {}}};
+constexpr std::array endukuriSearches = {
+    PurposeSearchDef{BoardKind::month, monthControls, enMaleSet, enFemaleSet}};
+constexpr std::array ninsinSearches = {PurposeSearchDef{BoardKind::month, monthControls, ninsinSet, {}}};
+constexpr std::array sikenSearches = {PurposeSearchDef{BoardKind::hour, hourControls, sikenSet, {}}};
+constexpr std::array syodanSearches = {PurposeSearchDef{BoardKind::hour, hourControls, syodanSet, {}}};
+constexpr std::array homonSearches = {PurposeSearchDef{BoardKind::hour, hourControls, homonSet, {}}};
+constexpr std::array syoriSearches = {PurposeSearchDef{BoardKind::day, dayControls, syodanSet, {}}};
+constexpr std::array wagouSearches = {PurposeSearchDef{BoardKind::day, dayControls, wagouSet, {}}};
 constexpr std::array ryokoSearches = {
-    SearchSpec{BoardKind::month, {"tukiserch", "preb", "nextb", "tukilbl", "Label3", "tukikiti"}, ryokoSet, {}},
-    SearchSpec{BoardKind::day, {"dayserch", "preb2", "nextb2", "daylbl", "jihoui", "daykiti"}, ryokoSet, {}}};
-constexpr std::array hikkosiSearches = {SearchSpec{BoardKind::year, yearControls, {}, {}}};
-constexpr std::array myhomeSearches = {SearchSpec{BoardKind::year, yearControls, {}, {}},
-                                       SearchSpec{BoardKind::month, monthControls, {}, {}}};
+    PurposeSearchDef{
+        BoardKind::month, {"tukiserch", "preb", "nextb", "tukilbl", "Label3", "tukikiti"}, ryokoSet, {}},
+    PurposeSearchDef{
+        BoardKind::day, {"dayserch", "preb2", "nextb2", "daylbl", "jihoui", "daykiti"}, ryokoSet, {}}};
+constexpr std::array hikkosiSearches = {PurposeSearchDef{BoardKind::year, yearControls, {}, {}}};
+constexpr std::array myhomeSearches = {PurposeSearchDef{BoardKind::year, yearControls, {}, {}},
+                                       PurposeSearchDef{BoardKind::month, monthControls, {}, {}}};
 
-constexpr std::array<PurposeSpec, 11> catalogue = {{
+constexpr std::array<Purpose, 11> catalogue = {{
     {"kekkon", "Tkekkonmenu", "結婚式", "結婚式", "kekkon", "結婚式に良い日", kekkonSearches},
     {"endukuri", "Tendukurimenu", "縁作り（見合･商談）", "縁づくり", "enzukuri",
      "見合い商談などの縁作りに良い時期", endukuriSearches},
@@ -52,19 +55,20 @@ constexpr std::array<PurposeSpec, 11> catalogue = {{
     {"syori", "Tsyorimenu", "勝利", "戦いに勝利", "katu", "敵を破り争いに勝つ日時", syoriSearches},
     {"wagou", "Twagoumenu", "和合", "敵と和合", "wagou", "敵やライバルと和合する", wagouSearches},
     {"ryoko", "Tryokomenu", "旅行", "旅行", "ryokou", "旅行に良い時期と方位", ryokoSearches},
-    {"hikkosi", "Thikkosimenu", "引越し", "引越し･転勤", "hikkosi", "引越しに良い時期と方位", hikkosiSearches},
-    {"myhome", "Tmyhomemenu", "マイホーム･社屋", "ﾏｲﾎｰﾑ.社屋の建築", "kentiku", "マイホーム・社屋の建築の日時",
-     myhomeSearches},
+    {"hikkosi", "Thikkosimenu", "引越し", "引越し･転勤", "hikkosi", "引越しに良い時期と方位",
+     hikkosiSearches},
+    {"myhome", "Tmyhomemenu", "マイホーム･社屋", "ﾏｲﾎｰﾑ.社屋の建築", "kentiku",
+     "マイホーム・社屋の建築の日時", myhomeSearches},
 }};
 
 } // namespace
 
-std::span<const PurposeSpec> purposes() {
+std::span<const Purpose> purposes() {
     return catalogue;
 }
 
-const PurposeSpec* findPurpose(std::string_view nameOrCaption) {
-    for (const PurposeSpec& p : catalogue)
+const Purpose* findPurpose(std::string_view nameOrCaption) {
+    for (const Purpose& p : catalogue)
         if (p.name == nameOrCaption || p.caption == nameOrCaption) return &p;
     return nullptr;
 }

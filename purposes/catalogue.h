@@ -19,7 +19,7 @@ struct SearchControls {
     std::string_view start, previous, next, period, heading, directions;
 };
 
-struct SearchSpec {
+struct PurposeSearchDef {
     BoardKind kind;
     SearchControls controls;
     // Pattern codes a qualifying palace must carry; empty: the mark alone.
@@ -28,20 +28,20 @@ struct SearchSpec {
     std::span<const Kitikaku> femaleSet;
 };
 
-struct PurposeSpec {
-    std::string_view name;          // short name: "kekkon"
-    std::string_view screenClass;   // "Tkekkonmenu"
-    std::string_view caption;       // window caption: "結婚式"
-    std::string_view heading;       // heading strip: "結婚式"
-    std::string_view button;        // the main window's button: "kekkon"
-    std::string_view buttonCaption; // "結婚式に良い日"
-    std::span<const SearchSpec> searches; // top to bottom
+struct Purpose {
+    std::string_view name;                      // short name: "kekkon"
+    std::string_view screenClass;               // "Tkekkonmenu"
+    std::string_view caption;                   // window caption: "結婚式"
+    std::string_view heading;                   // heading strip: "結婚式"
+    std::string_view button;                    // the main window's button: "kekkon"
+    std::string_view buttonCaption;             // "結婚式に良い日"
+    std::span<const PurposeSearchDef> searches; // top to bottom
 };
 
 // The purposes in the order the program creates their screens.
-std::span<const PurposeSpec> purposes();
+std::span<const Purpose> purposes();
 // By short name or window caption; nullptr for any other text.
-const PurposeSpec* findPurpose(std::string_view nameOrCaption);
+const Purpose* findPurpose(std::string_view nameOrCaption);
 
 // The start button's caption of a kind: "良い年検索開始" … "良い時刻検索開始".
 std::string_view startCaption(BoardKind kind);

@@ -7,10 +7,10 @@
 
 #include "boardscreen.h"
 #include "centreonscreen.h"
+#include "datetext.h"
 #include "errorbox.h"
 #include "qtext.h"
 #include "screensearchboard.h"
-#include "datetext.h"
 
 namespace hoshi {
 
@@ -36,31 +36,31 @@ struct BusyCursor {
 
 } // namespace
 
-TPurposeMenu::TPurposeMenu(const PurposeSpec& spec, const BoardScreens& screens, const TKanMo1& kanmo,
+TPurposeMenu::TPurposeMenu(const Purpose& entry, const BoardScreens& screens, const TKanMo1& kanmo,
                            std::function<QDate()> today, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      spec_(spec), screens_(screens), today_(std::move(today)) {
-    setObjectName(qs(spec.screenClass.substr(1)));
-    setWindowTitle(qs(spec.caption));
-    const bool radios = !spec.searches.empty() && !spec.searches.front().femaleSet.empty();
-    setFixedSize(clientWidth,
-                 stripHeight + static_cast<int>(spec.searches.size()) * searchHeight + (radios ? radioHeight : 0) + 8);
+      purpose_(entry), screens_(screens), today_(std::move(today)) {
+    setObjectName(qs(entry.screenClass.substr(1)));
+    setWindowTitle(qs(entry.caption));
+    const bool radios = !entry.searches.empty() && !entry.searches.front().femaleSet.empty();
+    setFixedSize(clientWidth, stripHeight + static_cast<int>(entry.searches.size()) * searchHeight +
+                                  (radios ? radioHeight : 0) + 8);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(236, 233, 216));
     setPalette(pal);
 
-    headingStrip = new QLabel(qs(spec.heading), this);
+    headingStrip = new QLabel(qs(entry.heading), this);
     headingStrip->setObjectName(QStringLiteral("heading"));
     headingStrip->setGeometry(0, 0, clientWidth, stripHeight);
     headingStrip->setAlignment(Qt::AlignCenter);
     headingStrip->setFont(pixelFont(20, true));
-    headingStrip->setStyleSheet(QStringLiteral(
-        "color: #fff8d0; background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #3a1e70, stop:1 #7a2a80);"));
+    headingStrip->setStyleSheet(QStringLiteral("color: #fff8d0; background: qlineargradient(x1:0, y1:0, "
+                                               "x2:1, y2:0, stop:0 #3a1e70, stop:1 #7a2a80);"));
 
     int y = stripHeight + 8;
-    for (std::size_t i = 0; i < spec.searches.size(); ++i) {
-        const SearchSpec& s = spec.searches[i];
+    for (std::size_t i = 0; i < entry.searches.size(); ++i) {
+        const PurposeSearchDef& s = entry.searches[i];
         const SearchControls& c = s.controls;
         Search w;
         auto button = [&](std::string_view name, const QString& text, QRect r) {

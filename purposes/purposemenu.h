@@ -22,14 +22,13 @@ class QRadioButton;
 
 namespace hoshi {
 
-
 class TPurposeMenu : public QWidget {
     Q_OBJECT
 public:
-    TPurposeMenu(const PurposeSpec& spec, const BoardScreens& screens, const TKanMo1& kanmo,
+    TPurposeMenu(const Purpose& entry, const BoardScreens& screens, const TKanMo1& kanmo,
                  std::function<QDate()> today, QWidget* parent = nullptr);
 
-    const PurposeSpec& spec() const { return spec_; }
+    const Purpose& purpose() const { return purpose_; }
 
     // The controls of one search, top to bottom.
     struct Search {
@@ -54,7 +53,7 @@ private:
     enum class Op { start, next, previous };
     void runSearch(int i, Op op);
 
-    const PurposeSpec& spec_;
+    const Purpose& purpose_;
     BoardScreens screens_;
     std::vector<PurposeSearch> engines_;
     std::function<QDate()> today_;

@@ -10,8 +10,8 @@ bool SearchRule::accepts(int patternCode) const {
     return std::find(chosen.begin(), chosen.end(), static_cast<Kitikaku>(patternCode)) != chosen.end();
 }
 
-SearchRule ruleOf(const SearchSpec& spec, std::function<bool()> female) {
-    return {spec.set, spec.femaleSet, std::move(female)};
+SearchRule ruleOf(const PurposeSearchDef& entry, std::function<bool()> female) {
+    return {entry.set, entry.femaleSet, std::move(female)};
 }
 
 PurposeSearch::PurposeSearch(BoardKind kind, SearchRule rule, const TKanMo1& kanmo)

@@ -107,6 +107,6 @@ private:
 };
 
 // The rule of a catalogue search; `female` is read for the 縁づくり rule.
-SearchRule ruleOf(const SearchSpec& spec, std::function<bool()> female = {});
+SearchRule ruleOf(const PurposeSearchDef& entry, std::function<bool()> female = {});
 
 } // namespace hoshi

@@ -99,7 +99,7 @@ void Tmenu0frm::buildButtons() {
     captionFont.setPixelSize(16);
     captionFont.setBold(true);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const PurposeSpec* purpose = i < buttonPurposes.size() ? findPurpose(buttonPurposes[i]) : nullptr;
+        const Purpose* purpose = i < buttonPurposes.size() ? findPurpose(buttonPurposes[i]) : nullptr;
         auto* b = new TdxfColorButton(area);
         b->setObjectName(purpose ? qs(purpose->button) : QStringLiteral("endbtn"));
         b->setColor(QColor(255, 0, 255));

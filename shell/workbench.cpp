@@ -26,7 +26,7 @@ Workbench::~Workbench() = default;
 
 TPurposeMenu* Workbench::purposeMenu(std::string_view name) const {
     for (const auto& m : purposeMenus)
-        if (m->spec().name == name) return m.get();
+        if (m->purpose().name == name) return m.get();
     return nullptr;
 }
 
@@ -58,7 +58,7 @@ void Workbench::create() {
         s->setPrintModule(prntunt.get());
         s->setBoardScreens(boards);
     }
-    for (const PurposeSpec& p : purposes())
+    for (const Purpose& p : purposes())
         purposeMenus.push_back(std::make_unique<TPurposeMenu>(p, boards, *kanMo1, startup.today));
     versionfrm = std::make_unique<Tversionfrm>();
     oukihlp = std::make_unique<Toukihlp>();

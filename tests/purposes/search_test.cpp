@@ -104,11 +104,13 @@ struct ScriptedBoard : SearchBoard {
 struct Search : ::testing::Test {
     NoSink sink;
     TKanMo1 kanmo{sink};
-    const SearchSpec& kekkonMonth = findPurpose("kekkon")->searches[1];
-    PurposeSearch day(const SearchSpec& spec, std::function<bool()> female = {}) {
-        return PurposeSearch(BoardKind::day, ruleOf(spec, std::move(female)), kanmo);
+    const PurposeSearchDef& kekkonMonth = findPurpose("kekkon")->searches[1];
+    PurposeSearch day(const PurposeSearchDef& entry, std::function<bool()> female = {}) {
+        return PurposeSearch(BoardKind::day, ruleOf(entry, std::move(female)), kanmo);
     }
-    PurposeSearch hour(const SearchSpec& spec) { return PurposeSearch(BoardKind::hour, ruleOf(spec), kanmo); }
+    PurposeSearch hour(const PurposeSearchDef& entry) {
+        return PurposeSearch(BoardKind::hour, ruleOf(entry), kanmo);
+    }
 };
 
 TEST_F(Search, PalacesQualifyByMarkAndSet) {
@@ -151,7 +153,7 @@ TEST_F(Search, CatalogueSetsAsTheMethodGivesThem) {
     EXPECT_TRUE(accepts("ryoko", 0, unton));
     EXPECT_FALSE(accepts("kekkon", 1, unton));
     int otuSyodenAccepted = 0;
-    for (const PurposeSpec& p : purposes())
+    for (const Purpose& p : purposes())
         for (std::size_t i = 0; i < p.searches.size(); ++i)
             if (!p.searches[i].set.empty())
                 otuSyodenAccepted += accepts(std::string(p.name).c_str(), int(i), otuSyoden);

@@ -32,7 +32,7 @@ class PurposeMenus : public QObject {
 
     TPurposeMenu& menu(const char* name) {
         for (auto& m : menus)
-            if (m->spec().name == name) return *m;
+            if (m->purpose().name == name) return *m;
         throw std::runtime_error(name);
     }
     static QString labels(const TPurposeMenu::Search& s) {
@@ -48,7 +48,7 @@ private slots:
         month = &screens->month;
         year = &screens->year;
         const BoardScreens boards = screens->byKind();
-        for (const PurposeSpec& p : purposes())
+        for (const Purpose& p : purposes())
             menus.push_back(
                 std::make_unique<TPurposeMenu>(p, boards, fx->kanmo, [] { return QDate(2001, 5, 3); }));
     }
@@ -136,7 +136,7 @@ private slots:
         fx = std::make_unique<test::ScreenFixture>(days);
         screens = std::make_unique<test::FourBoardScreens>(fx->calc, fx->kanmo, fx->store);
         day = &screens->day;
-        for (const PurposeSpec& p : purposes())
+        for (const Purpose& p : purposes())
             menus.push_back(std::make_unique<TPurposeMenu>(p, screens->byKind(), fx->kanmo,
                                                            [] { return QDate(2001, 5, 3); }));
         const TPurposeMenu::Search& s = menu("syori").searches[0];

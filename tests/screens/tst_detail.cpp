@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "boardprogram.h"
 #include "boardscreens.h"
 #include "detailfrm.h"
 #include "detailreport.h"
@@ -243,20 +244,13 @@ private slots:
         QVERIFY(text.contains(w->tenbanlbl->text().section(' ', 0, 0)));
 
         const QString toolPdf = dir.filePath(QStringLiteral("tool.pdf"));
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QString config = settingsDir.filePath(QStringLiteral("config"));
-        QDir().mkpath(config + QStringLiteral("/Hoshikura"));
-        QFile::remove(config + QStringLiteral("/Hoshikura/hoshimi.ini"));
-        QVERIFY(QFile::copy(settings::filePath(), config + QStringLiteral("/Hoshikura/hoshimi.ini")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral(BOARD_PROGRAM),
-                   {QStringLiteral("--db"), fx->dir.path(), QStringLiteral("--pdf"), toolPdf,
-                    QStringLiteral("--detail"), QStringLiteral("東"), QStringLiteral("hour"),
-                    QStringLiteral("2001/05/03"), QStringLiteral("6")});
-        QVERIFY(tool.waitForFinished(30000));
-        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(
+            test::runBoardProgram(QStringLiteral(BOARD_PROGRAM),
+                                  {QStringLiteral("--db"), fx->dir.path(), QStringLiteral("--pdf"), toolPdf,
+                                   QStringLiteral("--detail"), QStringLiteral("東"), QStringLiteral("hour"),
+                                   QStringLiteral("2001/05/03"), QStringLiteral("6")},
+                                  settingsDir.path()),
+            0);
         QCOMPARE(pdfText(toolPdf), text);
     }
 

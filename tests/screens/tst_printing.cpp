@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "boardprogram.h"
 #include "boardreport.h"
 #include "boardscreens.h"
 #include "printjob.h"
@@ -267,21 +268,9 @@ private slots:
             const QString screenPdf = dir.filePath(QFileInfo(chosen).fileName());
             QVERIFY2(QFileInfo::exists(screenPdf), qPrintable(screenPdf));
             const QString toolPdf = dir.filePath(QStringLiteral("tool.pdf"));
-            QProcess tool;
             const QStringList args =
                 QStringList{QStringLiteral("--db"), fx.dir.path(), QStringLiteral("--pdf"), toolPdf} + c.args;
-            // The board printer reads the settings file of the platform's
-            // place: the test's one, through XDG_CONFIG_HOME.
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            const QString config = settingsDir.filePath(QStringLiteral("config"));
-            QDir().mkpath(config + QStringLiteral("/Hoshikura"));
-            QFile::remove(config + QStringLiteral("/Hoshikura/hoshimi.ini"));
-            QVERIFY(QFile::copy(settings::filePath(), config + QStringLiteral("/Hoshikura/hoshimi.ini")));
-            env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-            tool.setProcessEnvironment(env);
-            tool.start(QStringLiteral(BOARD_PROGRAM), args);
-            QVERIFY(tool.waitForFinished(30000));
-            QCOMPARE(tool.exitCode(), 0);
+            QCOMPARE(test::runBoardProgram(QStringLiteral(BOARD_PROGRAM), args, settingsDir.path()), 0);
             const QList<Word> a = words(screenPdf), b = words(toolPdf);
             QVERIFY(!a.isEmpty());
             QCOMPARE(a.size(), b.size());

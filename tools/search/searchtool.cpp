@@ -84,10 +84,10 @@ Options parse(const std::vector<std::string>& args, const QString& defaultDb, co
     return o;
 }
 
-const SearchSpec& searchOf(const PurposeSpec& p, const std::string& kindWord) {
+const PurposeSearchDef& searchOf(const Purpose& p, const std::string& kindWord) {
     static constexpr std::string_view kindWords[] = {"year", "month", "day", "hour"};
     std::string offered;
-    for (const SearchSpec& s : p.searches) {
+    for (const PurposeSearchDef& s : p.searches) {
         const std::string_view word = kindWords[static_cast<std::size_t>(s.kind)];
         if (word == kindWord) return s;
         offered += (offered.empty() ? "" : ", ") + std::string(word);
@@ -109,15 +109,14 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
             return 0;
         }
     Options o;
-    const PurposeSpec* purpose = nullptr;
-    const SearchSpec* spec = nullptr;
+    const Purpose* purpose = nullptr;
+    const PurposeSearchDef* entry = nullptr;
     try {
         o = parse(args, defaultDb, today);
         purpose = findPurpose(o.words[0]);
         if (!purpose) throw Usage("unknown purpose '" + o.words[0] + "' (see --help)");
-        spec = &searchOf(*purpose, o.words[1]);
-        if (o.female && spec->femaleSet.empty())
-            throw Usage("--female applies to the endukuri search only");
+        entry = &searchOf(*purpose, o.words[1]);
+        if (o.female && entry->femaleSet.empty()) throw Usage("--female applies to the endukuri search only");
     } catch (const Usage& e) {
         err << "hoshikura-search: " << e.what() << '\n';
         return 2;
@@ -127,12 +126,12 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
     TKanMo1 kanmo(sink);
     Calculators calc;
     assignPatternTexts(calc.kyokaku);
-    const BoardKindInfo& kind = boardKind(spec->kind);
+    const BoardKindInfo& kind = boardKind(entry->kind);
     CalendarTable table(kind.table);
-    BoardRun run(spec->kind, calc, kanmo);
+    BoardRun run(entry->kind, calc, kanmo);
     TableSearchBoard board(table, run);
     const bool female = o.female;
-    const PurposeSearch search(spec->kind, ruleOf(*spec, [female] { return female; }), kanmo);
+    const PurposeSearch search(entry->kind, ruleOf(*entry, [female] { return female; }), kanmo);
 
     QJsonArray hits;
     try {
@@ -165,7 +164,7 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
             QJsonObject hit;
             hit["key"] = q(table.current().key());
             hit["period"] = q(labels.period);
-            if (spec->kind == BoardKind::hour) hit["slot"] = board.period().slot;
+            if (entry->kind == BoardKind::hour) hit["slot"] = board.period().slot;
             QJsonArray directions;
             for (PalaceNo p : search.qualifying(b)) {
                 QJsonObject d;
