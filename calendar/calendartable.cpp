@@ -346,7 +346,7 @@ void CalendarTable::post() {
     if (std::string problem = validateKey(r, row_); !problem.empty()) throw Error(problem);
     // Nothing is stored that its board cannot be computed from; the typed
     // values stay for correction.
-    if (auto fault = recordFault(kind_, r)) throw Error(*fault);
+    if (auto fault = recordFault(kind_, r)) throw Error(fault->text);
 
     QStringList cols, marks;
     for (std::string_view f : info().fields) {

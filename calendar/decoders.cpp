@@ -78,7 +78,7 @@ void decodeDayRecord(const CalendarRecord& r, Tdayban& d) {
         yearMonthStems(integerValue(date.monthText + date.dayText, "month and day"), date.year);
     std::tie(d.kan, d.si) = decodeKansi(r[schema::Kansi]);
     auto inyou = findName(inyouName, r[schema::Inyou]);
-    if (!inyou) throw OutOfRangeError("陰陽「" + r[schema::Inyou] + "」は「陰」か「陽」で入力してください。");
+    if (!inyou) throw OutOfRangeError(inyouFault(r[schema::Inyou]));
     d.inyou = *inyou;
     d.kyoku = decodeKyoku(r[schema::Kyoku]);
 }
@@ -130,29 +130,37 @@ int digits(std::string_view s) {
 
 } // namespace
 
-std::optional<std::string> recordFault(schema::TableKind table, const CalendarRecord& r) {
+std::string inyouFault(const std::string& inyou) {
+    return "陰陽「" + inyou + "」は「陰」か「陽」で入力してください。";
+}
+
+namespace {
+
+std::optional<RecordFault> findRecordFault(schema::TableKind table, const CalendarRecord& r) {
     const std::string field(schema::info(table).fields[0]);
     const std::string& key = r[schema::Key];
     const std::string form(schema::info(table).keyForm);
+    using enum RecordFault::Kind;
     if (!schema::hasKeyForm(table, key))
-        return field + "「" + key + "」は " + form + " の形（半角数字）で入力してください。";
+        return RecordFault{Form, field + "「" + key + "」は " + form + " の形（半角数字）で入力してください。"};
     const int y = digits(std::string_view(key).substr(0, 4));
-    if (y < 1312) return field + "「" + key + "」の年は 1312 年以降で入力してください。";
+    if (y < 1312) return RecordFault{Range, field + "「" + key + "」の年は 1312 年以降で入力してください。"};
     if (table != schema::TableKind::Year) {
         const int m = digits(std::string_view(key).substr(5, 2));
-        if (m < 1 || m > 12) return field + "「" + key + "」の月は 01～12 で入力してください。";
+        if (m < 1 || m > 12) return RecordFault{Range, field + "「" + key + "」の月は 01～12 で入力してください。"};
         if (table == schema::TableKind::Day) {
             static constexpr int length[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
             const int d = digits(std::string_view(key).substr(8, 2));
             const int last = m == 2 && leapYear(y) ? 29 : length[m - 1];
-            if (d < 1 || d > last) return field + "「" + key + "」は暦にない日付です。";
+            if (d < 1 || d > last) return RecordFault{Range, field + "「" + key + "」は暦にない日付です。"};
         }
     }
     const std::string& kyoku = r[schema::Kyoku];
     const bool oneDigit = !kyoku.empty() && kyoku[0] >= '1' && kyoku[0] <= '9' &&
                           (kyoku.size() == 1 || std::string_view(kyoku).substr(1) == "局");
     if (!oneDigit)
-        return "局「" + kyoku + "」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。";
+        return RecordFault{Form,
+                           "局「" + kyoku + "」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"};
     try {
         Calculators calc;
         switch (table) {
@@ -169,10 +177,20 @@ std::optional<std::string> recordFault(schema::TableKind table, const CalendarRe
             calc.dayban.keisan(Judge::auspiciousOnly);
             break;
         }
+    } catch (const OutOfRangeError& e) {
+        return RecordFault{Range, e.what()};
     } catch (const Error& e) {
-        return std::string(e.what());
+        return RecordFault{Form, e.what()};
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<RecordFault> recordFault(schema::TableKind table, const CalendarRecord& r) {
+    auto fault = findRecordFault(table, r);
+    if (fault) fault->text = visibleText(fault->text); // the quoted value may hold control characters
+    return fault;
 }
 
 int stemNumber(std::string_view name) {

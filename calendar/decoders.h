@@ -30,13 +30,26 @@ void decodeMonthRecord(const CalendarRecord& r, Ttukiban& t, Tnenban& n);
 // Year record: 年, 干支, 局 (the year calculation replaces the ju).
 void decodeYearRecord(const CalendarRecord& r, Tnenban& n);
 
-// What is wrong with a record that a post or an import would store, in the
-// user's words (the field as the grid titles it, the value, what it may
-// hold); nullopt for a record its table's board can be computed from. The
-// key must be a real date of the years 1312..9999 in the table's form, 局 one
-// digit 1..9 with an optional "局" after it, and the record must decode and
-// calculate as the board of its table.
-std::optional<std::string> recordFault(schema::TableKind table, const CalendarRecord& r);
+// A fault of a record, in the user's words (the field as the grid titles it,
+// the value, what it may hold). Form: a text not in the field's form (a
+// conversion error); Range: a date, name or number outside its calendar or table.
+struct RecordFault {
+    enum class Kind {
+        Form,
+        Range
+    } kind;
+    std::string text;
+};
+
+// What is wrong with a record that a post or an import would store; nullopt
+// for a record its table's board can be computed from. The key must be a
+// real date of the years 1312..9999 in the table's form, 局 one digit 1..9
+// with an optional "局" after it, and the record must decode and calculate
+// as the board of its table.
+std::optional<RecordFault> recordFault(schema::TableKind table, const CalendarRecord& r);
+
+// The refusal of a 陰陽 text other than "陰" or "陽".
+std::string inyouFault(const std::string& inyou);
 
 // StemNo 1..10 of a stem name, 0 for any other text (the empty text included).
 int stemNumber(std::string_view name);

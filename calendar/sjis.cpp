@@ -18,7 +18,7 @@ std::string convert(std::string_view in, const char* to, const char* from,
                     const char* replacement = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        throw ConversionError(std::string("no converter from ") + from + " to " + to);
+        throw ConversionError(std::string("文字コードを ") + from + " から " + to + " に変換できません。");
     std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
     std::string out;
     out.resize(in.size() * 2 + 16);

@@ -27,6 +27,8 @@ std::string userName(std::string_view what) {
         {"earth-plate stem", "地盤の干"},
         {"palace", "方位（宮）"},
         {"solar-term index", "節気"},
+        {"solar term", "節気"},
+        {"inyou", "陰陽"},
         {"元", "3元"},
         {"time-bar position", "時刻バーの位置"},
         {"sexagenary number", "六十干支の番号"},

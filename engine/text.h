@@ -1,6 +1,8 @@
 #pragma once
 // Small UTF-8 helpers for the method's names (one or two CJK characters).
 
+#include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +44,25 @@ inline int displayWidth(std::string_view s) {
     int w = 0;
     for (auto ch : utf8Chars(s)) w += ch.size() == 1 ? 1 : 2;
     return w;
+}
+
+// A text to quote in a message: each control character (a NUL that would
+// end the message, a carriage return that would overwrite it) written as
+// its code, "[U+000D]".
+inline std::string visibleText(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            char code[12];
+            std::snprintf(code, sizeof code, "[U+%04X]", u);
+            out += code;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 } // namespace hoshi

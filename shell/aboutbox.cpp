@@ -80,6 +80,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     grid->addWidget(new QLabel(QStringLiteral("電話番号(半角数字入力)"), group), 3, 0);
     grid->addWidget(telbox, 4, 0);
     grid->addWidget(savebtn, 1, 1, 4, 1, Qt::AlignBottom);
+    savedlbl = new QLabel(group);
+    savedlbl->setObjectName(QStringLiteral("savedlbl"));
+    grid->addWidget(savedlbl, 5, 0, 1, 2);
 
     SndCheckBox = new QCheckBox(QStringLiteral("起動時にサンウドを鳴らす"), this);
     SndCheckBox->setObjectName(QStringLiteral("SndCheckBox"));
@@ -107,6 +110,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     column->addWidget(bar);
 
     connect(savebtn, &QPushButton::clicked, this, &TAboutBox::savebtnClick);
+    // The confirmation holds only until the texts change again.
+    connect(titlebox, &QLineEdit::textEdited, savedlbl, &QLabel::clear);
+    connect(telbox, &QLineEdit::textEdited, savedlbl, &QLabel::clear);
     connect(SndCheckBox, &QCheckBox::clicked, this, &TAboutBox::SndCheckBoxClick);
     connect(prnbtn, &QPushButton::clicked, this, &TAboutBox::prnbtnClick);
     connect(closebtn, &QPushButton::clicked, this, &QDialog::close);
@@ -125,13 +131,38 @@ void TAboutBox::FormShow() {
     SndCheckBox->setChecked(settings::soundOn());
 }
 
+// Both texts or neither: when the second is refused, the first goes back to
+// what was stored. A text the file cannot hold is reported under its field's
+// caption; a refused write keeps its own words.
 void TAboutBox::savebtnClick() {
+    savedlbl->clear();
+    const QString storedTitle = settings::ownerTitle();
+    const auto refuse = [this](const char16_t* caption, const Error& e) {
+        if (dynamic_cast<const ConversionError*>(&e))
+            showErrorBox(this, QString::fromUtf16(caption) + QStringLiteral("：") +
+                                   QString::fromStdString(e.what()) +
+                                   QStringLiteral("\n保存されている内容は変わっていません。"));
+        else
+            showErrorBox(this, e);
+    };
     try {
         settings::setOwnerTitle(titlebox->text());
+    } catch (const Error& e) {
+        refuse(u"鑑定書印刷表紙タイトル", e);
+        return;
+    }
+    try {
         settings::setOwnerTel(telbox->text());
     } catch (const Error& e) {
-        showErrorBox(this, e);
+        try {
+            settings::setOwnerTitle(storedTitle);
+        } catch (const Error&) {
+            // the same file took a write a moment ago; nothing more to do
+        }
+        refuse(u"電話番号(半角数字入力)", e);
+        return;
     }
+    savedlbl->setText(QStringLiteral("保存しました。"));
 }
 
 void TAboutBox::SndCheckBoxClick() {

@@ -1,13 +1,15 @@
 #pragma once
 // TAboutBox: the settings screen. The report title and telephone number are
-// read into their fields once, when the screen is created, and written by
-// the save button; the start-up sound switch is read each time the screen
-// is shown and written at every click. A refused write shows its text in an
-// error box and the screen goes on.
+// read into their fields once, when the screen is created, and written
+// together by the save button, which confirms itself under the fields; the
+// start-up sound switch is read each time the screen is shown and written at
+// every click. A refused write shows its text in an error box, names the
+// field whose text the file cannot hold, and the screen goes on.
 
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,6 +23,7 @@ public:
     QLineEdit* titlebox;
     QLineEdit* telbox;
     QPushButton* savebtn;
+    QLabel* savedlbl; // "保存しました。" after a save, until the texts change
     QCheckBox* SndCheckBox;
     QPushButton* prnbtn;
     QPushButton* closebtn;

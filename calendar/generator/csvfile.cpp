@@ -32,7 +32,7 @@ bool splitLine(std::string_view line, std::vector<std::string>& fields, std::str
             ++i;
             while (true) {
                 if (i >= line.size()) {
-                    why = "a quoted field is not closed";
+                    why = "引用符（\"）で始まる項目が閉じていません。";
                     return false;
                 }
                 if (line[i] == '"') {
@@ -47,7 +47,7 @@ bool splitLine(std::string_view line, std::vector<std::string>& fields, std::str
                 f += line[i++];
             }
             if (i < line.size() && line[i] != ',') {
-                why = "text follows a quoted field";
+                why = "引用符で閉じた項目のあとに文字があります。";
                 return false;
             }
         } else {
@@ -55,7 +55,7 @@ bool splitLine(std::string_view line, std::vector<std::string>& fields, std::str
             if (end == std::string_view::npos) end = line.size();
             f = std::string(line.substr(i, end - i));
             if (f.find('"') != std::string::npos) {
-                why = "a quote inside an unquoted field";
+                why = "引用符で囲まない項目の中に引用符（\"）があります。";
                 return false;
             }
             i = end;
@@ -68,7 +68,7 @@ bool splitLine(std::string_view line, std::vector<std::string>& fields, std::str
 
 std::string readFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw Error("cannot read " + file.string());
+    if (!in) throw Error(file.string() + " を読めません。");
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
@@ -95,7 +95,7 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
     std::vector<std::string> fields;
     int lineNo = 0;
     auto refuse = [&](RecordProblem::Kind k, const std::string& why) -> void {
-        std::string text = std::string(source) + " line " + std::to_string(lineNo) + ": " + why;
+        std::string text = std::string(source) + " の " + std::to_string(lineNo) + " 行目：" + why;
         if (k == RecordProblem::Kind::Range) throw OutOfRangeError(text);
         throw ConversionError(text);
     };
@@ -115,13 +115,13 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
             try {
                 line = sjisToUtf8(raw);
             } catch (const ConversionError&) {
-                refuse(Form, "not Shift-JIS text");
+                refuse(Form, "Shift-JIS の文字として読めません（--sjis を外すと UTF-8 として読みます）。");
             }
         } else {
             line = std::string(raw);
         }
         std::string why;
-        if (line.empty()) refuse(Form, "an empty line");
+        if (line.empty()) refuse(Form, "空の行があります。");
         if (!splitLine(line, fields, why)) refuse(Form, why);
         if (lineNo == 1) {
             bool header = fields.size() == names.size();
@@ -129,22 +129,22 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
             if (!header) {
                 std::string want;
                 for (std::size_t i = 0; i < names.size(); ++i) want += (i ? "," : "") + std::string(names[i]);
-                refuse(Form, "the header is not " + want);
+                refuse(Form, "見出しの行は「" + want + "」でなければなりません。");
             }
             continue;
         }
         if (fields.size() != names.size())
-            refuse(Form,
-                   std::to_string(fields.size()) + " fields instead of " + std::to_string(names.size()));
+            refuse(Form, "項目が " + std::to_string(fields.size()) + " 個あります（" +
+                             std::to_string(names.size()) + " 個のはずです）。");
         CalendarRecord r;
         for (std::size_t i = 0; i < names.size(); ++i) r.f[i] = std::move(fields[i]);
         if (auto p = recordProblem(kind, r)) refuse(p->kind, p->text);
         if (!out.empty() && !(out.back().key() < r.key()))
-            refuse(RecordProblem::Kind::Range, std::string(names[0]) + " \"" + r.key() +
-                                                   "\" does not follow \"" + out.back().key() + "\"");
+            refuse(RecordProblem::Kind::Range, std::string(names[0]) + "「" + r.key() + "」が前の行の「" +
+                                                   out.back().key() + "」より後ではありません（古い順に並べてください）。");
         out.push_back(std::move(r));
     }
-    if (out.empty()) refuse(Form, "no records after the header");
+    if (out.empty()) refuse(Form, "見出しの行のあとにレコードがありません。");
     return out;
 }
 
@@ -158,14 +158,14 @@ void exportTable(const fs::path& dbDir, schema::TableKind kind, const fs::path& 
         if (!out) {
             std::error_code ignored;
             fs::remove(temp, ignored);
-            throw Error("cannot write " + file.string());
+            throw Error(file.string() + " に書き込めません。");
         }
     }
     std::error_code ec;
     fs::rename(temp, file, ec);
     if (ec) {
         fs::remove(temp, ec);
-        throw Error("cannot write " + file.string());
+        throw Error(file.string() + " に書き込めません。");
     }
 }
 

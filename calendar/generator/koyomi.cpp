@@ -75,8 +75,8 @@ CalendarRecord yearRecord(int year) {
 
 Koyomi generateKoyomi(const KoyomiOptions& o) {
     if (o.from < earliestDate || latestDate < o.to || o.to < o.from)
-        throw OutOfRangeError("the range " + dayKey(o.from) + ".." + dayKey(o.to) + " is not within " +
-                              dayKey(earliestDate) + ".." + dayKey(latestDate) + " in order");
+        throw OutOfRangeError("期間 " + dayKey(o.from) + "～" + dayKey(o.to) + " は " + dayKey(earliestDate) + "～" +
+                              dayKey(latestDate) + " の中で、古い日から新しい日へ指定してください。");
     checkRange(o.utcOffsetMinutes, -14 * 60, 14 * 60, "UTC offset in minutes");
 
     // A year either side: the term in force and the switch day before the
@@ -101,7 +101,8 @@ Koyomi generateKoyomi(const KoyomiOptions& o) {
             if (isSetu(inForce->index)) setu = inForce;
             ++term;
         }
-        if (!inForce || !setu) throw OutOfRangeError("no solar term before " + dayKey(fromDayNumber(day)));
+        if (!inForce || !setu)
+            throw OutOfRangeError(dayKey(fromDayNumber(day)) + " より前の節気が見つかりません。");
         int n = daySexagenaryIndex(day);
         NikkaKyusei::Star star = kyusei.at(day);
         CalendarRecord r;

@@ -43,7 +43,7 @@ NikkaKyusei::NikkaKyusei(std::vector<Solstice> solstices, std::span<const CivilD
     for (const CivilDate& date : leapDates) {
         int leap = dayNumber(date);
         if (daySexagenaryIndex(leap) != kougo)
-            throw OutOfRangeError("閏 date " + dayKey(date) + " is not a 甲午 day");
+            throw OutOfRangeError("閏の日 " + dayKey(date) + " は甲午の日ではありません。");
         if (solstices_.empty() || leap + 30 < solstices_.front().dayNumber - 60 ||
             leap - leapTurn > solstices_.back().dayNumber + 60)
             continue;
@@ -52,13 +52,11 @@ NikkaKyusei::NikkaKyusei(std::vector<Solstice> solstices, std::span<const CivilD
                                           isCandidate(leap - leapTurn, solstices_[k - 1].dayNumber)))
             ++k;
         if (k >= solstices_.size())
-            throw OutOfRangeError("閏 date " + dayKey(date) +
-                                  " does not lie 30 days before a 甲子 next to a solstice");
+            throw OutOfRangeError("閏の日 " + dayKey(date) + " は、至に近い甲子の 30 日前にありません。");
         for (std::size_t j : {k - 1, k}) {
             int want = j == k ? leap + 30 : leap - leapTurn;
             if (fixedBy[j] >= 0 && switch_[j] != want)
-                throw OutOfRangeError("閏 dates " + dateText(fixedBy[j]) + " and " + dayKey(date) +
-                                      " contradict each other");
+                throw OutOfRangeError("閏の日 " + dateText(fixedBy[j]) + " と " + dayKey(date) + " は両立しません。");
             switch_[j] = want;
             fixedBy[j] = leap;
         }
@@ -66,16 +64,15 @@ NikkaKyusei::NikkaKyusei(std::vector<Solstice> solstices, std::span<const CivilD
     for (std::size_t k = 1; k < switch_.size(); ++k) {
         int span = switch_[k] - switch_[k - 1];
         if (span != plainSpan && span != leapSpan)
-            throw OutOfRangeError("the 閏 dates leave " + std::to_string(span) +
-                                  " days between the switch days " + dateText(switch_[k - 1]) + " and " +
-                                  dateText(switch_[k]));
+            throw OutOfRangeError("閏の日の指定では、切り替え日 " + dateText(switch_[k - 1]) + " と " +
+                                  dateText(switch_[k]) + " の間が " + std::to_string(span) + " 日になります。");
     }
 }
 
 NikkaKyusei::Star NikkaKyusei::at(int day) const {
     auto next = std::upper_bound(switch_.begin(), switch_.end(), day);
     if (next == switch_.begin() || next == switch_.end())
-        throw OutOfRangeError("no day nine-star for " + dateText(day) + ": outside the switch days computed");
+        throw OutOfRangeError(dateText(day) + " の日の九星は、計算した切り替え日の範囲の外です。");
     std::size_t k = static_cast<std::size_t>(next - switch_.begin()) - 1;
     bool yang = solstices_[k].winter;
     int offset = day - switch_[k];
@@ -110,7 +107,7 @@ std::vector<CivilDate> parseLeapTable(std::string_view text, std::string_view so
         try {
             out.push_back(parseDate(line));
         } catch (const ConversionError& e) {
-            throw ConversionError(std::string(source) + " line " + std::to_string(lineNo) + ": " + e.what());
+            throw ConversionError(std::string(source) + " の " + std::to_string(lineNo) + " 行目：" + e.what());
         }
     }
     return out;

@@ -60,8 +60,8 @@ double solve(int index, double guessJd, double& rate) {
         rate = s.rate;
         if (std::fabs(step) < 1e-7) return t;
     }
-    throw OutOfRangeError("solar term " + std::to_string(index) + " near Julian Date " +
-                          std::to_string(guessJd) + " did not converge");
+    throw OutOfRangeError("節気 " + std::to_string(index) + "（ユリウス日 " + std::to_string(guessJd) +
+                          " 付近）の時刻が求まりません。");
 }
 
 } // namespace

@@ -40,7 +40,7 @@ public:
             QString why = db.lastError().text();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw Error("cannot open " + file.string() + ": " + why.toStdString());
+            throw Error(file.string() + " を開けません（" + why.toStdString() + "）。");
         }
     }
     ~Connection() {
@@ -60,7 +60,7 @@ private:
 };
 
 [[noreturn]] void fail(const fs::path& file, const QSqlError& e) {
-    throw Error("cannot write " + file.string() + ": " + e.text().toStdString());
+    throw Error(file.string() + " に書き込めません（" + e.text().toStdString() + "）。");
 }
 
 QString sqlText(std::string_view s) {
@@ -164,7 +164,7 @@ void writeAll(const fs::path& dbDir, std::span<const schema::TableKind> kinds,
         cleanUp(false);
     } catch (const fs::filesystem_error& e) {
         cleanUp(true);
-        throw Error(std::string("cannot write the calendar: ") + e.what());
+        throw Error(std::string("暦を書き込めません（") + e.what() + "）。前の暦はそのままです。");
     } catch (...) {
         cleanUp(true);
         throw;
@@ -174,7 +174,7 @@ void writeAll(const fs::path& dbDir, std::span<const schema::TableKind> kinds,
 } // namespace
 
 void writeTable(const fs::path& dbDir, schema::TableKind kind, std::span<const CalendarRecord> records) {
-    if (!fs::is_directory(dbDir)) throw Error("no folder " + dbDir.string());
+    if (!fs::is_directory(dbDir)) throw Error("フォルダ " + dbDir.string() + " がありません。");
     schema::TableKind kinds[] = {kind};
     std::span<const CalendarRecord> rows[] = {records};
     writeAll(dbDir, kinds, rows);
@@ -183,7 +183,7 @@ void writeTable(const fs::path& dbDir, schema::TableKind kind, std::span<const C
 void writeKoyomi(const fs::path& dbDir, const Koyomi& k) {
     std::error_code ec;
     fs::create_directories(dbDir, ec);
-    if (!fs::is_directory(dbDir)) throw Error("cannot create the folder " + dbDir.string());
+    if (!fs::is_directory(dbDir)) throw Error("フォルダ " + dbDir.string() + " を作れません。");
     schema::TableKind kinds[] = {schema::TableKind::Day, schema::TableKind::Month, schema::TableKind::Year};
     std::span<const CalendarRecord> rows[] = {k.days, k.months, k.years};
     writeAll(dbDir, kinds, rows);
@@ -191,7 +191,7 @@ void writeKoyomi(const fs::path& dbDir, const Koyomi& k) {
 
 std::vector<CalendarRecord> readTable(const fs::path& dbDir, schema::TableKind kind) {
     fs::path file = dbDir / fileName(kind);
-    if (!fs::is_regular_file(file)) throw Error("no table file " + file.string());
+    if (!fs::is_regular_file(file)) throw Error("暦の表 " + file.string() + " がありません。");
     const schema::TableInfo& t = schema::info(kind);
     QString columns;
     for (std::size_t i = 0; i < t.fields.size(); ++i)
@@ -201,7 +201,7 @@ std::vector<CalendarRecord> readTable(const fs::path& dbDir, schema::TableKind k
     q.setForwardOnly(true);
     if (!q.exec("SELECT " + columns + " FROM " + sqlText(schema::quoted(t.tableName)) + " ORDER BY " +
                 sqlText(schema::quoted(t.fields[0]))))
-        throw Error("cannot read " + file.string() + ": " + q.lastError().text().toStdString());
+        throw Error(file.string() + " を読めません（" + q.lastError().text().toStdString() + "）。");
     std::vector<CalendarRecord> out;
     while (q.next()) {
         CalendarRecord r;

@@ -42,7 +42,7 @@ double deltaTEspenakMeeus(double y) {
         double t = y - 1950;
         return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
     }
-    throw OutOfRangeError("year " + std::to_string(y) + " is outside the ΔT model (1700..1960)");
+    throw OutOfRangeError("年「" + std::to_string(y) + "」は ΔT の表の範囲外です（1700～1960）。");
 }
 
 namespace {
@@ -96,7 +96,7 @@ CivilDateTime ttToLocal(double ttJd, int utcOffsetMinutes, Rounding rounding) {
     // the rounding keeps it.
     int ndp = rounding == Rounding::ToSecond ? 0 : -2;
     if (eraD2dtf(c.utc ? "UTC" : "UT1", ndp, c.jd, 0.0, &iy, &im, &id, ihmsf) < 0)
-        throw OutOfRangeError("no calendar date for Julian Date " + std::to_string(c.jd));
+        throw OutOfRangeError("ユリウス日 " + std::to_string(c.jd) + " を暦の日時にできません。");
     std::int64_t s = static_cast<std::int64_t>(dayNumber({iy, im, id})) * 86400 + ihmsf[0] * 3600 +
                      ihmsf[1] * 60 + ihmsf[2] + static_cast<std::int64_t>(utcOffsetMinutes) * 60;
     std::int64_t days = s >= 0 ? s / 86400 : -((-s + 86399) / 86400);

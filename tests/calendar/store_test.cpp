@@ -166,7 +166,7 @@ TEST_F(Store, RefusedPostKeepsTheTypedValues) {
 TEST_F(Store, PostRefusesRecordsThatCannotBeComputed) {
     struct Case {
         int field;
-        const char* value;
+        std::string value;
         const char* message;
     };
     const Case refused[] = {
@@ -175,7 +175,8 @@ TEST_F(Store, PostRefusesRecordsThatCannotBeComputed) {
         {0, "0001/01/01", "日「0001/01/01」の年は 1312 年以降で入力してください。"},
         {3, "x", "局「x」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"},
         {3, "10", "局「10」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"},
-        {3, "1\x01", "局「1\x01」は"},
+        {3, "1\x01", "局「1[U+0001]」は"},
+        {3, std::string("1\0", 2), "局「1[U+0000]」は"},
         {3, "", "局「」は"},
         {2, "", "陰陽「」は「陰」か「陽」で入力してください。"},
         {1, "晴", "干支「晴」の一文字目が十干（甲～癸）ではありません。"},

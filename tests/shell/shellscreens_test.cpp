@@ -99,6 +99,28 @@ private slots:
         QTest::mouseClick(box.savebtn, Qt::LeftButton);
         QCOMPARE(settings::ownerTitle(), QStringLiteral("　奇門遁甲 鑑定書"));
         QCOMPARE(settings::ownerTel(), QStringLiteral("090-2222-3333"));
+        QCOMPARE(box.savedlbl->text(), QStringLiteral("保存しました。"));
+        QTest::keyClicks(box.telbox, "4");
+        QVERIFY(box.savedlbl->text().isEmpty());
+    }
+
+    // A text Shift-JIS cannot hold: the box names the field and the
+    // character, and neither stored text changes, though the title was fine.
+    void unstorableTextNamesItsFieldAndStoresNothing() {
+        store("[owner]\r\ntitle=old\r\ntel=03-1111\r\n");
+        TAboutBox box;
+        box.show();
+        box.titlebox->setText(QStringLiteral("新しい表題"));
+        box.telbox->setText(QStringLiteral("03-1111♥"));
+        QString text;
+        closeNextMessageBox(text);
+        box.savebtn->click();
+        QCOMPARE(text, QStringLiteral("電話番号(半角数字入力)：「♥」は Shift-JIS で表せない文字のため保存"
+                                      "できません。\n保存されている内容は変わっていません。"));
+        QCOMPARE(settings::ownerTitle(), QStringLiteral("old"));
+        QCOMPARE(settings::ownerTel(), QStringLiteral("03-1111"));
+        QVERIFY(box.savedlbl->text().isEmpty());
+        QCOMPARE(box.telbox->text(), QStringLiteral("03-1111♥")); // kept for correction
     }
 
     void refusedWriteShowsTheErrorAndGoesOn() {

@@ -18,7 +18,7 @@ int parseInt(const std::string& text, const char* what) {
     const char* end = text.data() + text.size();
     auto [p, ec] = std::from_chars(text.data(), end, v);
     if (text.empty() || ec != std::errc() || p != end)
-        throw ConversionError(std::string(what) + " '" + text + "' is not a number");
+        throw ConversionError(fieldName(what) + "「" + text + "」は数ではありません。半角の整数で書いてください。");
     return v;
 }
 
@@ -29,21 +29,27 @@ std::pair<StemNo, BranchNo> parseKansi(const std::string& text) {
         kan = findName(kanName, chars[0], 1);
         si = findName(siName, chars[1], 1);
     }
-    if (!kan || !si) throw OutOfRangeError("'" + text + "' is not a stem and branch such as 丙寅");
-    if (!isKansi(*kan, *si)) throw OutOfRangeError("'" + text + "' is not a pair of the sixty-cycle");
+    if (!kan || !si)
+        throw OutOfRangeError("干支「" + text + "」は干と支の二文字ではありません（例：丙寅）。");
+    if (!isKansi(*kan, *si))
+        throw OutOfRangeError("干支「" + text +
+                              "」は六十干支にない組み合わせです（陽の干は陽の支と、陰の干は陰の支と組みます）。");
     return {*kan, *si};
 }
 
 namespace {
 
-int parseName(const std::string& text, const auto& table, int from, const char* what) {
+// `expected` says what the field may hold, as the message shows it.
+int parseName(const std::string& text, const auto& table, int from, const char* what, const char* expected) {
     auto i = findName(table, text, from);
-    if (!i) throw OutOfRangeError(std::string(what) + " '" + text + "' is unknown");
+    if (!i) throw OutOfRangeError(fieldName(what) + "「" + text + "」は" + expected + "で書いてください。");
     return *i;
 }
 
+constexpr char anySekki[] = "二十四節気の名前（冬至、小寒 … 大雪。處暑・驚蟄はこの字）";
+
 void requireCount(const std::vector<std::string>& words, std::size_t n, const char* form) {
-    if (words.size() != n) throw UsageError(std::string("usage: ") + form);
+    if (words.size() != n) throw UsageError(std::string("語の数が違います。") + form);
 }
 
 BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo) {
@@ -52,7 +58,7 @@ BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& 
     };
     const std::string& kind = words[0];
     if (kind == "year") {
-        requireCount(words, 2, "year YEAR");
+        requireCount(words, 2, "書き方：year 年（例：year 2000）");
         Tnenban& n = calc.nenban;
         n.nen = parseInt(words[1], "year");
         checkRange(n.nen, 1, 9999, "year"); // before any arithmetic on it
@@ -61,7 +67,7 @@ BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& 
         return snapshot(BoardKind::year, n, 0);
     }
     if (kind == "month") {
-        requireCount(words, 5, "month YEAR MONTH KANSI KYOKU");
+        requireCount(words, 5, "書き方：month 年 月 干支 局（例：month 2001 2 庚寅 2）");
         Ttukiban& t = calc.tukiban;
         t.nen = parseInt(words[1], "year");
         checkRange(t.nen, 1, 9999, "year"); // before any arithmetic on it
@@ -76,37 +82,37 @@ BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& 
         return snapshot(BoardKind::month, t, 0);
     }
     if (kind == "day") {
-        requireCount(words, 6, "day KANSI INYOU KYOKU SEKKI TUKIKAN");
+        requireCount(words, 6, "書き方：day 干支 陰陽 局 節気 月干（例：day 丙寅 陽 1 冬至 甲）");
         Tdayban& d = calc.dayban;
         std::tie(d.kan, d.si) = parseKansi(words[1]);
-        d.inyou = parseName(words[2], inyouName, 0, "dun");
+        d.inyou = parseName(words[2], inyouName, 0, "inyou", "「陰」か「陽」");
         d.kyoku = parseInt(words[3], "ju");
         checkRange(d.kyoku, 1, 9, "ju");
-        d.sekkiPalace = sekkiPalace(parseName(words[4], sekkiName, 0, "solar term"));
-        d.tukikan = parseName(words[5], kanName, 1, "month stem");
+        d.sekkiPalace = sekkiPalace(parseName(words[4], sekkiName, 0, "solar term", anySekki));
+        d.tukikan = parseName(words[5], kanName, 1, "month stem", "十干（甲・乙・丙・丁・戊・己・庚・辛・壬・癸）のどれか");
         d.keisan();
         return snapshot(BoardKind::day, d, d.inyou);
     }
     if (kind == "hour") {
-        requireCount(words, 5, "hour DAYKANSI SLOT SEKKI SANGEN");
+        requireCount(words, 5, "書き方：hour 日干支 時刻 節気 3元（例：hour 丙寅 8 立夏 中元）");
         Tjiban& j = calc.jiban;
         std::tie(j.nitikan, j.nitisi) = parseKansi(words[1]);
         j.jisi = parseInt(words[2], "hour slot");
         checkRange(j.jisi, 1, 12, "hour slot");
-        j.sekkiNo = parseName(words[3], sekkiName, 0, "solar term");
+        j.sekkiNo = parseName(words[3], sekkiName, 0, "solar term", anySekki);
         j.sekkiPalace = sekkiPalace(j.sekkiNo);
-        j.sangen = parseName(words[4], sangenName, 1, "元");
+        j.sangen = parseName(words[4], sangenName, 1, "元", "上元・中元・下元のどれか");
         j.keisan();
         return snapshot(BoardKind::hour, j, j.inyou);
     }
-    throw UsageError("unknown board kind '" + kind + "' (year, month, day, hour or texts)");
+    throw UsageError("盤の種類「" + kind + "」はありません（year, month, day, hour, texts のどれか）。");
 }
 
 // A key in its table's zero-padded form, e.g. "YYYY/MM/DD".
 std::string requireKey(const std::string& key, schema::TableKind table, const char* kind) {
     if (!schema::hasKeyForm(table, key))
-        throw UsageError(std::string(kind) + " key '" + key + "' is not of the form " +
-                         std::string(schema::info(table).keyForm));
+        throw UsageError(std::string(kind) + "「" + key + "」は " + std::string(schema::info(table).keyForm) +
+                         " の形で書いてください（月と日は2桁）。");
     return key;
 }
 
@@ -114,7 +120,7 @@ BoardSnapshot boardByDate(const std::vector<std::string>& words, Calculators& ca
                           RecordSource* calendar) {
     std::vector<std::string> w(words.begin() + (words[0] == "date" ? 1 : 0), words.end());
     if (w.empty())
-        throw UsageError("usage: date year YYYY | month YYYY/MM | day YYYY/MM/DD | hour YYYY/MM/DD SLOT");
+        throw UsageError("書き方：date year YYYY、month YYYY/MM、day YYYY/MM/DD、hour YYYY/MM/DD 時刻 のどれか。");
     struct Form {
         const char* word;
         BoardKind kind;
@@ -123,15 +129,16 @@ BoardSnapshot boardByDate(const std::vector<std::string>& words, Calculators& ca
         const char* keyName;
     };
     static constexpr Form forms[] = {
-        {"year", BoardKind::year, 2, "date year YYYY", "year"},
-        {"month", BoardKind::month, 2, "month YYYY/MM", "month"},
-        {"day", BoardKind::day, 2, "day YYYY/MM/DD", "day"},
-        {"hour", BoardKind::hour, 3, "hour YYYY/MM/DD SLOT", "day"},
+        {"year", BoardKind::year, 2, "書き方：date year YYYY（例：date year 2000）", "年"},
+        {"month", BoardKind::month, 2, "書き方：month YYYY/MM（例：month 2001/02）", "年月"},
+        {"day", BoardKind::day, 2, "書き方：day YYYY/MM/DD（例：day 2001/05/03）", "日付"},
+        {"hour", BoardKind::hour, 3, "書き方：hour YYYY/MM/DD 時刻（例：hour 2001/05/03 8、時刻は子の刻が1）",
+         "日付"},
     };
     const Form* form = nullptr;
     for (const Form& f : forms)
         if (w[0] == f.word) form = &f;
-    if (!form) throw UsageError("unknown board kind '" + w[0] + "' (year, month, day or hour)");
+    if (!form) throw UsageError("盤の種類「" + w[0] + "」はありません（year, month, day, hour のどれか）。");
     requireCount(w, form->count, form->usage);
     const schema::TableKind table = boardKind(form->kind).table;
     const std::string key = requireKey(w[1], table, form->keyName);
@@ -140,14 +147,14 @@ BoardSnapshot boardByDate(const std::vector<std::string>& words, Calculators& ca
         slot = parseInt(w[2], "hour slot");
         checkRange(slot, 1, 12, "hour slot");
     }
-    if (!calendar) throw Error("no calendar to read " + key + " from");
+    if (!calendar) throw Error("暦が開かれていないため「" + key + "」を読めません。");
     const CalendarRecord* r = calendar->find(table, key);
     const std::string fileName(schema::info(table).fileName);
-    if (!r) throw RecordError("no record " + key + " in " + fileName);
+    if (!r) throw RecordError(fileName + " に「" + key + "」のレコードがありません。");
     try {
         return BoardRun(form->kind, calc, kanmo).run(*r, slot);
     } catch (const Error& e) {
-        throw RecordError(fileName + " " + key + ": " + e.what());
+        throw RecordError(fileName + " の「" + key + "」：" + e.what());
     }
 }
 
@@ -160,7 +167,7 @@ bool isByDate(const std::vector<std::string>& words) {
 
 BoardSnapshot computeBoard(const std::vector<std::string>& words, Calculators& calc, const TKanMo1& kanmo,
                            RecordSource* calendar) {
-    if (words.empty()) throw UsageError("no command (year, month, day, hour or texts)");
+    if (words.empty()) throw UsageError("盤の指定がありません（year, month, day, hour, texts のどれか）。");
     // A date written with '-' (2001-05-03) is meant as a date: say how to write it.
     for (std::size_t i = 1; i < words.size(); ++i)
         if (words[i].size() >= 7 && words[i][4] == '-' &&

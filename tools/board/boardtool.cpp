@@ -18,35 +18,33 @@
 namespace hoshi::tool {
 
 const char* const usageText =
-    R"(usage: hoshikura-board [--db DIR] [--json] COMMAND
-       hoshikura-board [--db DIR] --batch     one COMMAND per line on standard input, one JSON line each
-       hoshikura-board --json texts           the reading content as one JSON object
+    R"(書き方: hoshikura-board [--db フォルダ] [--json] 盤の指定
+        hoshikura-board [--db フォルダ] --batch   標準入力の一行に一つの盤の指定、一つにつき JSON 一行
+        hoshikura-board --json texts             読みの文章をまとめた JSON 一つ
 
-A board from explicit inputs:
-  year YEAR                               e.g. year 2000
-  month YEAR MONTH KANSI KYOKU            e.g. month 2001 2 庚寅 2
-  day KANSI INYOU KYOKU SEKKI TUKIKAN     e.g. day 丙寅 陽 1 冬至 甲
-  hour DAYKANSI SLOT SEKKI SANGEN         e.g. hour 丙寅 8 立夏 中元
+入力をそのまま与える盤:
+  year 年                           例: year 2000
+  month 年 月 干支 局               例: month 2001 2 庚寅 2
+  day 干支 陰陽 局 節気 月干        例: day 丙寅 陽 1 冬至 甲
+  hour 日干支 時刻 節気 3元         例: hour 丙寅 8 立夏 中元
 
-A board by date, decoded from the calendar record with exactly that key:
-  date year YYYY                          e.g. date year 2000
-  month YYYY/MM                           e.g. month 2001/02
-  day YYYY/MM/DD                          e.g. day 2001/05/03
-  hour YYYY/MM/DD SLOT                    e.g. hour 2001/05/03 8
-A date with a slash is read from the calendar; a year, having no slash,
-needs the word "date", which may precede any by-date form. Keys are
-zero-padded. SLOT is the hour 1..12 (子 = 1, from 23時).
+日付で選ぶ盤（暦の、その日付そのもののレコードから）:
+  date year YYYY                    例: date year 2000
+  month YYYY/MM                     例: month 2001/02
+  day YYYY/MM/DD                    例: day 2001/05/03
+  hour YYYY/MM/DD 時刻              例: hour 2001/05/03 8
+スラッシュのある日付は暦から読みます。スラッシュのない年には "date" を
+付けます（どの日付の形の前にも付けられます）。月と日は2桁で書きます。
+時刻は 1..12（子の刻 = 1、23時から）。
 
-  --db DIR   folder of 暦日.DB, 暦月.DB, 暦年.DB (default: "db" beside the program)
-  --json     one JSON object instead of the text grid
-  --pdf FILE the board's one-page report (鑑定表) into FILE as PDF, as the
-             board screen prints it; a board by date only
-  --detail D with --pdf: the detail report of direction D (東南, 南, 南西,
-             東, 西, 北東, 北, 北西), as the detail window prints it
-  --houitori with --pdf: the direction-taking printout (方位取りの時期), as
-             its window prints it
-Exit status 2 for bad input, a missing or undecodable record, or a table
-that cannot be opened.
+  --db フォルダ   暦日.DB、暦月.DB、暦年.DB のあるフォルダ（既定: プログラムの横の "db"）
+  --json          文字の盤の代わりに JSON を一つ
+  --pdf ファイル  盤の鑑定表（1ページ）を PDF でファイルに、盤の画面が印刷するとおりに。
+                  日付で選ぶ盤だけ
+  --detail 方位   --pdf と一緒に: その方位（東南, 南, 南西, 東, 西, 北東, 北, 北西）の
+                  詳細説明を、詳細説明の画面が印刷するとおりに
+  --houitori      --pdf と一緒に: 方位取りの時期を、その画面が印刷するとおりに
+終了コード 2: 入力の誤り、レコードがない・読めない、表が開けない。
 )";
 
 void StreamSink::information(const std::string& text) {
@@ -87,13 +85,13 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
             batch = true;
         } else if (a == "--db") {
             if (i + 1 == args.size()) {
-                err << "hoshikura-board: --db needs a folder\n";
+                err << "hoshikura-board: --db のあとにフォルダを指定してください。\n";
                 return 2;
             }
             db = QString::fromStdString(args[++i]);
         } else if (a == "--pdf") {
             if (i + 1 == args.size()) {
-                err << "hoshikura-board: --pdf needs a file\n";
+                err << "hoshikura-board: --pdf のあとに PDF のファイル名を指定してください。\n";
                 return 2;
             }
             pdf = QString::fromStdString(args[++i]);
@@ -101,8 +99,8 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
             houitori = true;
         } else if (a == "--detail") {
             if (i + 1 == args.size()) {
-                err << "hoshikura-board: --detail needs a direction (東南, 南, 南西, 東, 西, 北東, 北, "
-                       "北西)\n";
+                err << "hoshikura-board: --detail のあとに方位（東南, 南, 南西, 東, 西, 北東, 北, "
+                       "北西）を指定してください。\n";
                 return 2;
             }
             detail = args[++i];
@@ -110,7 +108,7 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
             out << usageText;
             return 0;
         } else if (a.starts_with("--")) {
-            err << "hoshikura-board: unknown option '" << a << "' (see --help)\n";
+            err << "hoshikura-board: オプション「" << a << "」はありません（--help で一覧）。\n";
             return 2;
         } else {
             words.push_back(a);
@@ -138,18 +136,18 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
         return 2;
     }
     try {
-        if ((detail || houitori) && !pdf) throw UsageError("--detail and --houitori go with --pdf FILE");
-        if (detail && houitori) throw UsageError("--detail and --houitori are two reports: choose one");
+        if ((detail || houitori) && !pdf) throw UsageError("--detail と --houitori は --pdf ファイル と一緒に使います。");
+        if (detail && houitori) throw UsageError("--detail と --houitori は別々の印刷です。どちらか一つにしてください。");
         if (pdf) {
             if (json || batch || !isByDate(words))
-                throw UsageError("--pdf takes one board by date and no --json");
+                throw UsageError("--pdf には日付で選ぶ盤を一つ指定します（--json、--batch とは一緒に使えません）。");
             const BoardSnapshot board = computeBoard(words, calc, kanmo, &calendar);
             Tprntunt layout;
             if (detail) {
                 const auto p = findName(directionCaption, *detail, 1);
                 if (!p || *p == 5)
-                    throw UsageError("--detail '" + *detail +
-                                     "' is not a direction (東南, 南, 南西, 東, 西, 北東, 北, 北西)");
+                    throw UsageError("--detail の方位「" + *detail +
+                                     "」はありません（東南, 南, 南西, 東, 西, 北東, 北, 北西 のどれか）。");
                 const DetailReport report = detailReportOf(board, *p);
                 writeReportPdf(*pdf, layout, [&report](QPainter& q, const Tprntunt& l) {
                     paintDetailReport(q, l, report);

@@ -16,20 +16,19 @@
 namespace hoshi::tool {
 
 const char* const searchUsageText =
-    R"(usage: hoshikura-search [--db DIR] [--json] [--from YYYY/MM/DD] [--count N] [--back] [--female] PURPOSE KIND
+    R"(書き方: hoshikura-search [--db フォルダ] [--json] [--from YYYY/MM/DD] [--count 件数] [--back] [--female] 目的 盤
 
-The periods a purpose screen finds, one per line: PERIOD<TAB>DIRECTIONS.
-  PURPOSE    kekkon, endukuri, ninsin, siken, syodan, homon, syori, wagou,
-             ryoko, hikkosi, myhome, or the screen's caption (結婚式, 旅行, ...)
-  KIND       year, month, day or hour: one that the purpose offers
-  --db DIR   folder of 暦日.DB, 暦月.DB, 暦年.DB (default: "db" beside the program)
-  --from D   the starting record's date (default: today); it is not evaluated
-  --count N  how many periods (default 1)
-  --back     search backward (前) instead of forward (次)
-  --female   the 縁づくり search with "女" selected
-  --json     one JSON array of the periods found
-Exit status 2 for bad input, a missing starting record or a record that
-cannot be decoded.
+目的の画面が見つける時期を一行に一つ: 時期<TAB>方位。
+  目的        kekkon, endukuri, ninsin, siken, syodan, homon, syori, wagou,
+              ryoko, hikkosi, myhome、または画面の表題（結婚式, 旅行, ...）
+  盤          year, month, day, hour: その目的が探す盤の一つ
+  --db フォルダ   暦日.DB、暦月.DB、暦年.DB のあるフォルダ（既定: プログラムの横の "db"）
+  --from 日付     探し始めるレコードの日付（既定: 今日）。その日そのものは調べません
+  --count 件数    探す時期の数（既定 1）
+  --back          前へ探す（前）。既定は次へ（次）
+  --female        縁づくりを「女」で探す
+  --json          見つけた時期を JSON の配列一つで
+終了コード 2: 入力の誤り、探し始めるレコードがない、読めないレコードがある。
 )";
 
 namespace {
@@ -54,7 +53,7 @@ Options parse(const std::vector<std::string>& args, const QString& defaultDb, co
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> const std::string& {
-            if (i + 1 == args.size()) throw Usage(a + " needs a value");
+            if (i + 1 == args.size()) throw Usage(a + " のあとに値を指定してください。");
             return args[++i];
         };
         if (a == "--json") {
@@ -68,19 +67,20 @@ Options parse(const std::vector<std::string>& args, const QString& defaultDb, co
         } else if (a == "--from") {
             o.from = value();
             if (!schema::hasKeyForm(schema::TableKind::Day, o.from))
-                throw Usage("--from '" + o.from + "' is not a date of the form YYYY/MM/DD");
+                throw Usage("--from の日付「" + o.from + "」は YYYY/MM/DD の形で書いてください（月と日は2桁）。");
         } else if (a == "--count") {
             const std::string& v = value();
             auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), o.count);
             if (v.empty() || ec != std::errc() || p != v.data() + v.size() || o.count < 1)
-                throw Usage("--count '" + v + "' is not a whole number of at least 1");
+                throw Usage("--count の件数「" + v + "」は 1 以上の整数で書いてください。");
         } else if (a.starts_with("--")) {
-            throw Usage("unknown option '" + a + "' (see --help)");
+            throw Usage("オプション「" + a + "」はありません（--help で一覧）。");
         } else {
             o.words.push_back(a);
         }
     }
-    if (o.words.size() != 2) throw Usage("usage: hoshikura-search [options] PURPOSE KIND (see --help)");
+    if (o.words.size() != 2)
+        throw Usage("目的と盤の二つを指定してください（例：hoshikura-search kekkon year、--help で書き方）。");
     return o;
 }
 
@@ -92,7 +92,8 @@ const PurposeSearchDef& searchOf(const Purpose& p, const std::string& kindWord) 
         if (word == kindWord) return s;
         offered += (offered.empty() ? "" : ", ") + std::string(word);
     }
-    throw Usage(std::string(p.name) + " searches " + offered + ", not '" + kindWord + "'");
+    throw Usage(std::string(p.caption) + "（" + std::string(p.name) + "）は盤「" + kindWord + "」では探せません（" +
+                offered + " のどれか）。");
 }
 
 QString q(std::string_view s) {
@@ -114,9 +115,10 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
     try {
         o = parse(args, defaultDb, today);
         purpose = findPurpose(o.words[0]);
-        if (!purpose) throw Usage("unknown purpose '" + o.words[0] + "' (see --help)");
+        if (!purpose) throw Usage("目的「" + o.words[0] + "」はありません（--help で一覧）。");
         entry = &searchOf(*purpose, o.words[1]);
-        if (o.female && entry->femaleSet.empty()) throw Usage("--female applies to the endukuri search only");
+        if (o.female && entry->femaleSet.empty())
+            throw Usage("--female は縁づくり（endukuri）の検索だけに使えます。");
     } catch (const Usage& e) {
         err << "hoshikura-search: " << e.what() << '\n';
         return 2;
@@ -138,11 +140,11 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
         table.open(o.db);
         const std::string key = o.from.substr(0, static_cast<std::size_t>(kind.keyLength()));
         if (!table.findKey(key))
-            throw Error("no record " + key + " in " + std::string(schema::info(kind.table).fileName));
+            throw Error(std::string(schema::info(kind.table).fileName) + " に「" + key + "」のレコードがありません。");
         try {
             board.computeShown();
         } catch (const Error& e) {
-            throw Error(table.current().key() + ": " + e.what());
+            throw Error(table.current().key() + "：" + e.what());
         }
         for (int n = 0; n < o.count; ++n) {
             SearchLabels labels;
@@ -150,10 +152,10 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
             try {
                 end = o.back ? search.previous(board, labels) : search.next(board, labels);
             } catch (const Error& e) {
-                throw Error(table.current().key() + ": " + e.what());
+                throw Error(table.current().key() + "：" + e.what());
             }
             if (end != ScanEnd::found) {
-                err << "hoshikura-search: no further period in the calendar\n";
+                err << "hoshikura-search: 暦の" << (o.back ? "初め" : "終わり") << "までに、これ以上の時期はありません。\n";
                 break;
             }
             if (!o.json) {

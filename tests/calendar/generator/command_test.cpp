@@ -63,15 +63,32 @@ TEST(Command, LeapTableOption) {
     EXPECT_EQ(days[0][schema::Kyoku], "7");
 }
 
+// Lines after the header: "N 名前 YYYY-MM-DD HH:MM:SS".
+std::vector<std::string> termLines(const std::string& out) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        if (!line.starts_with("#")) lines.push_back(line);
+    return lines;
+}
+
 TEST(Command, TermsListing) {
     TempDir dir;
     Outcome r = run(dir, "terms --from 2019 --to 2020");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 48);
-    EXPECT_EQ(r.out.substr(0, 10), "1 小寒 2");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "# 二十四節気 2019年～2020年、時刻の順。時刻は日本標準時（JST、UTC+09:00）、秒まで");
+    const std::vector<std::string> lines = termLines(r.out);
+    ASSERT_EQ(lines.size(), 48u);
+    EXPECT_EQ(lines.front().substr(0, 10), "1 小寒 2");
     EXPECT_NE(r.out.find("\n3 立春 2019-02-04 12:14:"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\n0 冬至 2020-12-21 "), std::string::npos) << r.out;
+    EXPECT_EQ(lines.back().substr(0, std::string("0 冬至 2020-12-21 ").size()), "0 冬至 2020-12-21 ");
+    // In time order: the date and time (ISO text) ascend line by line.
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        EXPECT_LT(lines[i - 1].substr(lines[i - 1].size() - 19), lines[i].substr(lines[i].size() - 19))
+            << lines[i];
     r = run(dir, "terms --from 2019 --to 2019 --utc-offset -00:30");
+    EXPECT_NE(r.out.find("時刻は UTC-00:30 の地方時"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\n3 立春 2019-02-04 02:44:"), std::string::npos) << r.out;
 }
 
@@ -84,7 +101,7 @@ TEST(Command, ExportAndImport) {
     EXPECT_EQ(run(dir, "import --sjis --db " + db + " month " + csv).status, 0);
     r = run(dir, "import --db " + db + " month " + csv); // Shift-JIS read as UTF-8
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("m.csv line 1:"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("m.csv の 1 行目："), std::string::npos) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
 
@@ -94,23 +111,23 @@ TEST(Command, BadInputIsOneLineAndNonZero) {
         int status;
         const char* message;
     } rows[] = {
-        {"", 2, "no command"},
-        {"make", 2, "unknown command"},
-        {"generate", 2, "needs --out"},
-        {"generate --out x --from 1799-12-31", 2, "outside"},
-        {"generate --out x --from 2000-02-30", 2, "not a date"},
-        {"generate --out x --from 2000-01-02 --to 2000-01-01", 2, "after"},
-        {"generate --out x --utc-offset 9", 2, "--utc-offset"},
-        {"generate --out x --verbose", 2, "unknown option --verbose"},
-        {"generate --out x --out y", 2, "twice"},
-        {"generate --out x --leap-table /nonexistent/leap.txt", 1, "cannot read"},
-        {"export --db x week f.csv", 2, "unknown table"},
-        {"export --db x day", 2, "needs a table"},
-        {"export --db /nonexistent day f.csv", 1, "no table file"},
-        {"import --db x day", 2, "needs a table"},
-        {"terms --from 2019", 2, "needs --to"},
-        {"terms --from 19 --to 2019", 2, "not a year"},
-        {"terms --from 2019 --to 2201", 2, "outside"},
+        {"", 2, "コマンドがありません"},
+        {"make", 2, "コマンド「make」はありません"},
+        {"generate", 2, "--out が必要です"},
+        {"generate --out x --from 1799-12-31", 2, "範囲外"},
+        {"generate --out x --from 2000-02-30", 2, "暦にある日付を YYYY-MM-DD"},
+        {"generate --out x --from 2000-01-02 --to 2000-01-01", 2, "--to より後"},
+        {"generate --out x --utc-offset 9", 2, "--utc-offset の時差「9」"},
+        {"generate --out x --verbose", 2, "オプション「--verbose」はありません"},
+        {"generate --out x --out y", 2, "二度"},
+        {"generate --out x --leap-table /nonexistent/leap.txt", 1, "を読めません"},
+        {"export --db x week f.csv", 2, "表「week」はありません"},
+        {"export --db x day", 2, "表（day, month, year のどれか）とファイル"},
+        {"export --db /nonexistent day f.csv", 1, "暦の表 /nonexistent/"},
+        {"import --db x day", 2, "表（day, month, year のどれか）とファイル"},
+        {"terms --from 2019", 2, "--to が必要です"},
+        {"terms --from 19 --to 2019", 2, "4桁の数字"},
+        {"terms --from 2019 --to 2201", 2, "範囲外"},
     };
     TempDir dir;
     for (const Row& row : rows) {

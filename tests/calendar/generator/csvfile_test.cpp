@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "decoders.h"
 #include "errors.h"
 #include "generator/csvfile.h"
 #include "generator/koyomi.h"
@@ -109,12 +110,12 @@ struct BadFile {
 };
 
 const BadFile badFiles[] = {
-    {TableKind::Day, 1, "日,干支,陰陽,局,節気,3元,節入日,時刻", "header", false},
+    {TableKind::Day, 1, "日,干支,陰陽,局,節気,3元,節入日,時刻", "見出しの行は「日,干支,陰陽,局,節気,3元,節入り日,時刻」", false},
     {TableKind::Day, 3, "2019/11/2,壬戌,陰,3,立冬,中元,11/08,02:24", "日", false},
     {TableKind::Day, 3, "2019/11/31,壬戌,陰,3,立冬,中元,11/08,02:24", "日", true},
-    {TableKind::Day, 3, "2019/11/20,壬戌,陰,3,立冬,中元,11/08,02:24", "does not follow", true},
+    {TableKind::Day, 3, "2019/11/20,壬戌,陰,3,立冬,中元,11/08,02:24", "より後ではありません", true},
     {TableKind::Day, 4, "2019/11/22,子亥,陰,2,小雪,中元,11/08,02:24", "干支", true},
-    {TableKind::Day, 4, "2019/11/22,癸子,陰,2,小雪,中元,11/08,02:24", "sixty-cycle", true},
+    {TableKind::Day, 4, "2019/11/22,癸子,陰,2,小雪,中元,11/08,02:24", "六十干支にない組み合わせ", true},
     {TableKind::Day, 4, "2019/11/22,癸亥,阳,2,小雪,中元,11/08,02:24", "陰陽", true},
     {TableKind::Day, 4, "2019/11/22,癸亥,陰,１,小雪,中元,11/08,02:24", "局", false},
     {TableKind::Day, 4, "2019/11/22,癸亥,陰,0,小雪,中元,11/08,02:24", "局", false},
@@ -122,15 +123,15 @@ const BadFile badFiles[] = {
     {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,上,11/08,02:24", "3元", true},
     {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/8,02:24", "節入り日", false},
     {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/08,24:00", "時刻", true},
-    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/08", "fields", false},
-    {TableKind::Day, 4, "\"2019/11/22,癸亥,陰,2,小雪,中元,11/08,02:24", "quoted", false},
-    {TableKind::Day, 4, "", "empty", false},
+    {TableKind::Day, 4, "2019/11/22,癸亥,陰,2,小雪,中元,11/08", "項目が 7 個", false},
+    {TableKind::Day, 4, "\"2019/11/22,癸亥,陰,2,小雪,中元,11/08,02:24", "閉じていません", false},
+    {TableKind::Day, 4, "", "空の行", false},
     {TableKind::Month, 2, "2019/13,乙亥,陰,5", "月", true},
     {TableKind::Month, 3, "2019/12,丙子,陰陰,4", "陰陽", true},
     {TableKind::Year, 2, "19,己亥,陰,1", "年", false},
     // What a post refuses too, in its words.
     {TableKind::Day, 4, "2019/11/22,癸亥,陰,10,小雪,中元,11/08,02:24", "局「10」は 1～9", false},
-    {TableKind::Year, 2, "0001,辛酉,陰,1", "1312 年以降", false},
+    {TableKind::Year, 2, "0001,辛酉,陰,1", "1312 年以降", true},
 };
 
 // A good CSV of the sample with line `b.line` replaced.
@@ -154,14 +155,47 @@ TEST(CsvFile, ImportRefusesABadLineAndChangesNothing) {
             ADD_FAILURE() << "accepted: " << b.text;
         } catch (const Error& e) {
             std::string what = e.what();
-            EXPECT_NE(what.find("bad.csv line " + std::to_string(b.line) + ":"), std::string::npos) << what;
+            EXPECT_NE(what.find("bad.csv の " + std::to_string(b.line) + " 行目："), std::string::npos) << what;
             EXPECT_NE(what.find(b.reason), std::string::npos) << what;
             EXPECT_EQ(dynamic_cast<const OutOfRangeError*>(&e) != nullptr, b.range) << what;
         }
-        EXPECT_EQ(slurp(table), before) << b.text;
+        EXPECT_TRUE(slurp(table) == before) << "table changed by: " << b.text;
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4)
         << "left a temporary file";
+}
+
+// What a post refuses, an import refuses in the same words: 局 texts the
+// board would read as another number, and years before the stem rules.
+TEST(CsvFile, ImportRefusesWhatAPostRefusesInItsWords) {
+    const struct {
+        TableKind kind;
+        std::string line;
+    } rows[] = {
+        {TableKind::Day, "2019/11/22,癸亥,陰,10,小雪,中元,11/08,02:24"},
+        {TableKind::Day, std::string("2019/11/22,癸亥,陰,1") + '\0' + ",小雪,中元,11/08,02:24"},
+        {TableKind::Day, "2019/11/22,癸亥,陰,1\x01,小雪,中元,11/08,02:24"},
+        {TableKind::Day, "2019/11/22,癸亥,陰,1\r,小雪,中元,11/08,02:24"},
+        {TableKind::Day, "2019/11/22,癸亥,陰,1ｱ,小雪,中元,11/08,02:24"},
+        {TableKind::Day, "2019/11/22,癸亥,陰,1,小雪,中元,11/08,02:24"}, // good: the control row
+        {TableKind::Year, "0000,庚申,陰,1"},
+        {TableKind::Year, "0001,辛酉,陰,1"},
+    };
+    for (const auto& r : rows) {
+        const std::string header = tableToCsv(r.kind, {}, Encoding::Utf8);
+        CalendarRecord record;
+        std::istringstream fields(r.line);
+        std::string f;
+        for (std::size_t i = 0; std::getline(fields, f, ','); ++i) record.f[i] = f;
+        const auto post = recordFault(r.kind, record);
+        try {
+            tableFromCsv(r.kind, header + r.line + "\r\n", Encoding::Utf8, "t.csv");
+            EXPECT_FALSE(post) << "a post refuses what the import accepted: " << r.line;
+        } catch (const Error& e) {
+            ASSERT_TRUE(post) << "only the import refused: " << e.what();
+            EXPECT_EQ(std::string(e.what()), "t.csv の 2 行目：" + post->text);
+        }
+    }
 }
 
 TEST(CsvFile, ShiftJisLinesAreCheckedLineByLine) {
@@ -172,7 +206,8 @@ TEST(CsvFile, ShiftJisLinesAreCheckedLineByLine) {
         tableFromCsv(TableKind::Year, bad, Encoding::ShiftJis, "y.csv");
         FAIL() << "accepted bytes that are not Shift-JIS";
     } catch (const ConversionError& e) {
-        EXPECT_NE(std::string(e.what()).find("y.csv line 4: not Shift-JIS"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("y.csv の 4 行目：Shift-JIS の文字として読めません"), std::string::npos)
+            << e.what();
     }
     EXPECT_THROW(tableFromCsv(TableKind::Year, "年,干支,陰陽,局\r\n", Encoding::Utf8, "y.csv"),
                  ConversionError);

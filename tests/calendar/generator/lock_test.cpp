@@ -130,7 +130,7 @@ TEST(OpenCalendar, SayWhatIsWrongWithATable) {
         koyomi("generate --out " + (dir.path() / "db").string() + " --leap-table " + dir.path().string(),
                &err),
         1);
-    EXPECT_NE(err.find("is a folder"), std::string::npos) << err;
+    EXPECT_NE(err.find("はフォルダです"), std::string::npos) << err;
 }
 
 } // namespace

@@ -101,7 +101,7 @@ TEST(NikkaKyusei, LeapTableFile) {
         parseLeapTable("1997-12-18\n\n1997-13-01\n", "leap.txt");
         FAIL() << "accepted a bad date";
     } catch (const ConversionError& e) {
-        EXPECT_NE(std::string(e.what()).find("leap.txt line 3"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("leap.txt の 3 行目"), std::string::npos) << e.what();
     }
 }
 

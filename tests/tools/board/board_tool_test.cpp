@@ -114,7 +114,7 @@ TEST(ByDate, MissingRecordExitsWithTwo) {
                                            {"date", "year", "1899"}}) {
         Result r = run(words);
         EXPECT_EQ(r.status, 2) << words.back();
-        EXPECT_NE(r.err.find("no record"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("のレコードがありません"), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
     Result noTable = run({"day", "2001/05/03"}, "/nonexistent");
@@ -255,6 +255,37 @@ TEST(Output, PatternNamesDirectionsAndDashedDates) {
     EXPECT_NE(dashed.err.find("2001-05-03"), std::string::npos) << dashed.err;
 }
 
+// Each kind of bad input is told in Japanese, naming the input as the usage
+// text names it, quoting the value and saying what it may be.
+TEST(Explicit, BadInputIsToldInJapanese) {
+    const struct {
+        std::vector<std::string> words;
+        const char* says;
+    } rows[] = {
+        {{"day", "丙寅", "阳", "1", "冬至", "甲"}, "陰陽「阳」は「陰」か「陽」で書いてください。"},
+        {{"day", "丙寅", "陽", "x", "冬至", "甲"}, "局「x」は数ではありません。半角の整数で書いてください。"},
+        {{"day", "丙寅", "陽", "10", "冬至", "甲"}, "局「10」は範囲外です（1～9）。"},
+        {{"day", "丙寅", "陽", "1", "処暑", "甲"}, "節気「処暑」は二十四節気の名前"},
+        {{"day", "丙寅", "陽", "1", "冬至", "子"}, "月干「子」は十干"},
+        {{"day", "甲丑", "陽", "1", "冬至", "甲"}, "干支「甲丑」は六十干支にない組み合わせです"},
+        {{"day", "丙", "陽", "1", "冬至", "甲"}, "干支「丙」は干と支の二文字ではありません（例：丙寅）。"},
+        {{"hour", "丙寅", "8", "立夏", "中"}, "3元「中」は上元・中元・下元のどれかで書いてください。"},
+        {{"month", "2001", "13", "庚寅", "2"}, "月「13」は範囲外です（1～12）。"},
+        {{"year"}, "語の数が違います。書き方：year 年（例：year 2000）"},
+        {{"week", "2000"}, "盤の種類「week」はありません"},
+        {{"--bogus", "year", "2000"}, "オプション「--bogus」はありません"},
+        {{"--detail", "東", "day", "2001/05/03"}, "--detail と --houitori は --pdf ファイル と一緒に使います。"},
+        {{"day", "2001/5/3"}, "日付「2001/5/3」は YYYY/MM/DD の形で書いてください"},
+    };
+    for (const auto& r : rows) {
+        const Result result = run(r.words);
+        EXPECT_EQ(result.status, 2) << r.says;
+        EXPECT_TRUE(result.err.starts_with("hoshikura-board: ")) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_NE(result.err.find(r.says), std::string::npos) << result.err;
+    }
+}
+
 // Numbers are range-checked before any arithmetic on them.
 TEST(Explicit, YearsOutsideTheCalendarAreRefused) {
     for (std::vector<std::string> words : {std::vector<std::string>{"month", "-2147483648", "1", "庚寅", "2"},
@@ -275,7 +306,7 @@ TEST_F(Program, ExitStatusAndOneLineErrors) {
         QStringList args;
         const char* says;
     };
-    for (const Bad& b : {Bad{{"day", "2001/05/07"}, "no record 2001/05/07"},
+    for (const Bad& b : {Bad{{"day", "2001/05/07"}, "「2001/05/07」のレコードがありません"},
                          Bad{{"day", "2001/05/04"}, "陰陽"}, Bad{{"hour", "2001/05/05", "3"}, "節気"},
                          Bad{{"day", "2001/05/06"}, "2001/05/06"}, Bad{{"month", "2001/05"}, "暦月.DB"}}) {
         Result r = exec(b.args);

@@ -125,10 +125,10 @@ private slots:
         const Result end = search({"--from", "2100/12/01", "--count", "50", "hikkosi", "year"});
         QCOMPARE(end.status, 0);
         QCOMPARE(end.out, QString());
-        QVERIFY(end.err.contains(QStringLiteral("no further period in the calendar")));
+        QVERIFY(end.err.contains(QStringLiteral("暦の終わりまでに、これ以上の時期はありません。")));
         const Result start = search({"--from", "1900/03/10", "--count", "400", "--back", "wagou", "day"});
         QCOMPARE(start.status, 0);
-        QVERIFY(start.err.contains(QStringLiteral("no further period in the calendar")));
+        QVERIFY(start.err.contains(QStringLiteral("暦の初めまでに、これ以上の時期はありません。")));
 
         const std::vector<std::vector<std::string>> bad = {{"foo", "year"},
                                                            {"kekkon", "day"},
