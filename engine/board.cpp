@@ -16,7 +16,7 @@ inline void setName(Name& dst, Name src) {
 
 void requireOuter(PalaceNo p, const char* what) {
     if (riti2ring(p) < 0)
-        throw OutOfRangeError(std::string(what) + " " + std::to_string(p) + " is not an outer palace");
+        throw OutOfRangeError(fieldName(what) + "「" + std::to_string(p) + "」は八方位の宮ではありません。");
 }
 
 } // namespace

@@ -38,7 +38,7 @@ PalaceNo ord2riti(int r) {
 
 PalaceNo ringNext(PalaceNo p, bool clockwise) {
     int r = clockwise ? riti2ring(p) : riti2ord(p);
-    if (r < 0) throw OutOfRangeError("palace " + std::to_string(p) + " is not on the ring");
+    if (r < 0) throw OutOfRangeError("宮「" + std::to_string(p) + "」は八方位の宮ではありません。");
     return clockwise ? ring2riti(r % 8 + 1) : ord2riti(r % 8 + 1);
 }
 

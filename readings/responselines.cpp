@@ -83,7 +83,7 @@ std::string nearestHour(const ResponseSnapshot& s, StemNo x) {
 
 std::vector<std::string> responseLines(BoardKind kind, const ResponseSnapshot& s, PalaceNo p) {
     checkRange(p, 1, 9, "palace");
-    if (p == 5) throw OutOfRangeError("palace 5 is the centre, not a direction");
+    if (p == 5) throw OutOfRangeError("宮 5 は中央で、方位ではありません。");
 
     std::vector<std::string> lines = {"", std::string(heading)};
 

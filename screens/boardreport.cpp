@@ -27,7 +27,7 @@ void fillFooter(BoardReport& r) {
 BoardReport reportOf(const BoardSnapshot& s) {
     BoardReport r;
     r.suffix = qs(boardKind(s.kind).printSuffix);
-    if (!s.record) throw Error("a report needs a board read from the calendar");
+    if (!s.record) throw Error("鑑定表には暦から読んだ盤が必要です。");
     QString first = qs(s.record->key);
     if (s.kind == BoardKind::hour)
         first += QStringLiteral(" ") + qs(at(siName, s.fields.si, "hour branch")) + QStringLiteral("の刻");

@@ -41,7 +41,7 @@ QImage loadPicture(std::string_view name) {
 }
 
 DetailReport detailReportOf(const BoardSnapshot& s, PalaceNo p) {
-    if (!s.record) throw Error("a report needs a board read from the calendar");
+    if (!s.record) throw Error("詳細説明の印刷には暦から読んだ盤が必要です。");
     const PalaceReading& reading = s.palaces[static_cast<std::size_t>(p)];
     DetailReport r;
     r.title = qs(detailTitle(s.kind));

@@ -71,7 +71,7 @@ Civil civilOf(double ttJd) {
     // Status +1 (a year beyond the table's horizon) is expected: the last
     // TAI − UTC is held. Negative status cannot occur from 1960 on.
     if (eraTaiutc(tai1, tai2, &utc1, &utc2) < 0)
-        throw OutOfRangeError("no UTC for Julian Date " + std::to_string(ttJd));
+        throw OutOfRangeError("ユリウス日 " + std::to_string(ttJd) + " の UTC を求められません。");
     return {utc1 + utc2, true};
 }
 
