@@ -142,12 +142,14 @@ std::optional<RecordFault> findRecordFault(schema::TableKind table, const Calend
     const std::string form(schema::info(table).keyForm);
     using enum RecordFault::Kind;
     if (!schema::hasKeyForm(table, key))
-        return RecordFault{Form, field + "「" + key + "」は " + form + " の形（半角数字）で入力してください。"};
+        return RecordFault{Form,
+                           field + "「" + key + "」は " + form + " の形（半角数字）で入力してください。"};
     const int y = digits(std::string_view(key).substr(0, 4));
     if (y < 1312) return RecordFault{Range, field + "「" + key + "」の年は 1312 年以降で入力してください。"};
     if (table != schema::TableKind::Year) {
         const int m = digits(std::string_view(key).substr(5, 2));
-        if (m < 1 || m > 12) return RecordFault{Range, field + "「" + key + "」の月は 01～12 で入力してください。"};
+        if (m < 1 || m > 12)
+            return RecordFault{Range, field + "「" + key + "」の月は 01～12 で入力してください。"};
         if (table == schema::TableKind::Day) {
             static constexpr int length[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
             const int d = digits(std::string_view(key).substr(8, 2));
@@ -159,8 +161,8 @@ std::optional<RecordFault> findRecordFault(schema::TableKind table, const Calend
     const bool oneDigit = !kyoku.empty() && kyoku[0] >= '1' && kyoku[0] <= '9' &&
                           (kyoku.size() == 1 || std::string_view(kyoku).substr(1) == "局");
     if (!oneDigit)
-        return RecordFault{Form,
-                           "局「" + kyoku + "」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"};
+        return RecordFault{
+            Form, "局「" + kyoku + "」は 1～9 の数字一つ（後ろに「局」を付けてもよい）で入力してください。"};
     try {
         Calculators calc;
         switch (table) {

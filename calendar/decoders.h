@@ -34,10 +34,7 @@ void decodeYearRecord(const CalendarRecord& r, Tnenban& n);
 // the value, what it may hold). Form: a text not in the field's form (a
 // conversion error); Range: a date, name or number outside its calendar or table.
 struct RecordFault {
-    enum class Kind {
-        Form,
-        Range
-    } kind;
+    enum class Kind { Form, Range } kind;
     std::string text;
 };
 

@@ -52,7 +52,8 @@ CivilDate parseDate(std::string_view text) {
     int m = form ? digits(text.substr(5, 2)) : -1;
     int d = form ? digits(text.substr(8, 2)) : -1;
     if (y < 0 || m < 0 || d < 0 || !isValidDate(y, m, d))
-        throw ConversionError("日付「" + std::string(text) + "」は暦にある日付を YYYY-MM-DD の形で書いてください。");
+        throw ConversionError("日付「" + std::string(text) +
+                              "」は暦にある日付を YYYY-MM-DD の形で書いてください。");
     return {y, m, d};
 }
 

@@ -141,7 +141,8 @@ std::vector<CalendarRecord> tableFromCsv(schema::TableKind kind, std::string_vie
         if (auto p = recordProblem(kind, r)) refuse(p->kind, p->text);
         if (!out.empty() && !(out.back().key() < r.key()))
             refuse(RecordProblem::Kind::Range, std::string(names[0]) + "「" + r.key() + "」が前の行の「" +
-                                                   out.back().key() + "」より後ではありません（古い順に並べてください）。");
+                                                   out.back().key() +
+                                                   "」より後ではありません（古い順に並べてください）。");
         out.push_back(std::move(r));
     }
     if (out.empty()) refuse(Form, "見出しの行のあとにレコードがありません。");

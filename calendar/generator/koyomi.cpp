@@ -75,8 +75,8 @@ CalendarRecord yearRecord(int year) {
 
 Koyomi generateKoyomi(const KoyomiOptions& o) {
     if (o.from < earliestDate || latestDate < o.to || o.to < o.from)
-        throw OutOfRangeError("期間 " + dayKey(o.from) + "～" + dayKey(o.to) + " は " + dayKey(earliestDate) + "～" +
-                              dayKey(latestDate) + " の中で、古い日から新しい日へ指定してください。");
+        throw OutOfRangeError("期間 " + dayKey(o.from) + "～" + dayKey(o.to) + " は " + dayKey(earliestDate) +
+                              "～" + dayKey(latestDate) + " の中で、古い日から新しい日へ指定してください。");
     checkRange(o.utcOffsetMinutes, -14 * 60, 14 * 60, "UTC offset in minutes");
 
     // A year either side: the term in force and the switch day before the

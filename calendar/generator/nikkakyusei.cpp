@@ -56,7 +56,8 @@ NikkaKyusei::NikkaKyusei(std::vector<Solstice> solstices, std::span<const CivilD
         for (std::size_t j : {k - 1, k}) {
             int want = j == k ? leap + 30 : leap - leapTurn;
             if (fixedBy[j] >= 0 && switch_[j] != want)
-                throw OutOfRangeError("閏の日 " + dateText(fixedBy[j]) + " と " + dayKey(date) + " は両立しません。");
+                throw OutOfRangeError("閏の日 " + dateText(fixedBy[j]) + " と " + dayKey(date) +
+                                      " は両立しません。");
             switch_[j] = want;
             fixedBy[j] = leap;
         }
@@ -65,7 +66,8 @@ NikkaKyusei::NikkaKyusei(std::vector<Solstice> solstices, std::span<const CivilD
         int span = switch_[k] - switch_[k - 1];
         if (span != plainSpan && span != leapSpan)
             throw OutOfRangeError("閏の日の指定では、切り替え日 " + dateText(switch_[k - 1]) + " と " +
-                                  dateText(switch_[k]) + " の間が " + std::to_string(span) + " 日になります。");
+                                  dateText(switch_[k]) + " の間が " + std::to_string(span) +
+                                  " 日になります。");
     }
 }
 
@@ -107,7 +109,8 @@ std::vector<CivilDate> parseLeapTable(std::string_view text, std::string_view so
         try {
             out.push_back(parseDate(line));
         } catch (const ConversionError& e) {
-            throw ConversionError(std::string(source) + " の " + std::to_string(lineNo) + " 行目：" + e.what());
+            throw ConversionError(std::string(source) + " の " + std::to_string(lineNo) + " 行目：" +
+                                  e.what());
         }
     }
     return out;

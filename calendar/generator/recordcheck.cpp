@@ -47,7 +47,8 @@ Problem checkHourFields(const CalendarRecord& r) {
 
 Problem checkMonthDay(const std::string& v) {
     if (!matches(v, "99/99"))
-        return RecordProblem{Form, "節入り日「" + v + "」は MM/DD の形（半角数字、月と日は2桁）で入力してください。"};
+        return RecordProblem{Form, "節入り日「" + v +
+                                       "」は MM/DD の形（半角数字、月と日は2桁）で入力してください。"};
     int m = number(v.substr(0, 2)), d = number(v.substr(3, 2));
     if (!isValidDate(2000, m, d)) return RecordProblem{Range, "節入り日「" + v + "」は暦にない月日です。"};
     return {};
@@ -55,7 +56,8 @@ Problem checkMonthDay(const std::string& v) {
 
 Problem checkTime(const std::string& v) {
     if (!matches(v, "99:99"))
-        return RecordProblem{Form, "時刻「" + v + "」は HH:MM の形（半角数字、時と分は2桁）で入力してください。"};
+        return RecordProblem{Form,
+                             "時刻「" + v + "」は HH:MM の形（半角数字、時と分は2桁）で入力してください。"};
     if (number(v.substr(0, 2)) > 23 || number(v.substr(3, 2)) > 59)
         return RecordProblem{Range, "時刻「" + v + "」は 00:00～23:59 で入力してください。"};
     return {};

@@ -18,7 +18,8 @@ int parseInt(const std::string& text, const char* what) {
     const char* end = text.data() + text.size();
     auto [p, ec] = std::from_chars(text.data(), end, v);
     if (text.empty() || ec != std::errc() || p != end)
-        throw ConversionError(fieldName(what) + "「" + text + "」は数ではありません。半角の整数で書いてください。");
+        throw ConversionError(fieldName(what) + "「" + text +
+                              "」は数ではありません。半角の整数で書いてください。");
     return v;
 }
 
@@ -32,8 +33,9 @@ std::pair<StemNo, BranchNo> parseKansi(const std::string& text) {
     if (!kan || !si)
         throw OutOfRangeError("干支「" + text + "」は干と支の二文字ではありません（例：丙寅）。");
     if (!isKansi(*kan, *si))
-        throw OutOfRangeError("干支「" + text +
-                              "」は六十干支にない組み合わせです（陽の干は陽の支と、陰の干は陰の支と組みます）。");
+        throw OutOfRangeError(
+            "干支「" + text +
+            "」は六十干支にない組み合わせです（陽の干は陽の支と、陰の干は陰の支と組みます）。");
     return {*kan, *si};
 }
 
@@ -89,7 +91,8 @@ BoardSnapshot explicitBoard(const std::vector<std::string>& words, Calculators& 
         d.kyoku = parseInt(words[3], "ju");
         checkRange(d.kyoku, 1, 9, "ju");
         d.sekkiPalace = sekkiPalace(parseName(words[4], sekkiName, 0, "solar term", anySekki));
-        d.tukikan = parseName(words[5], kanName, 1, "month stem", "十干（甲・乙・丙・丁・戊・己・庚・辛・壬・癸）のどれか");
+        d.tukikan = parseName(words[5], kanName, 1, "month stem",
+                              "十干（甲・乙・丙・丁・戊・己・庚・辛・壬・癸）のどれか");
         d.keisan();
         return snapshot(BoardKind::day, d, d.inyou);
     }
@@ -120,7 +123,8 @@ BoardSnapshot boardByDate(const std::vector<std::string>& words, Calculators& ca
                           RecordSource* calendar) {
     std::vector<std::string> w(words.begin() + (words[0] == "date" ? 1 : 0), words.end());
     if (w.empty())
-        throw UsageError("書き方：date year YYYY、month YYYY/MM、day YYYY/MM/DD、hour YYYY/MM/DD 時刻 のどれか。");
+        throw UsageError(
+            "書き方：date year YYYY、month YYYY/MM、day YYYY/MM/DD、hour YYYY/MM/DD 時刻 のどれか。");
     struct Form {
         const char* word;
         BoardKind kind;

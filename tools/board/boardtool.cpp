@@ -136,11 +136,14 @@ int runBoardTool(const std::vector<std::string>& args, std::istream& in, std::os
         return 2;
     }
     try {
-        if ((detail || houitori) && !pdf) throw UsageError("--detail と --houitori は --pdf ファイル と一緒に使います。");
-        if (detail && houitori) throw UsageError("--detail と --houitori は別々の印刷です。どちらか一つにしてください。");
+        if ((detail || houitori) && !pdf)
+            throw UsageError("--detail と --houitori は --pdf ファイル と一緒に使います。");
+        if (detail && houitori)
+            throw UsageError("--detail と --houitori は別々の印刷です。どちらか一つにしてください。");
         if (pdf) {
             if (json || batch || !isByDate(words))
-                throw UsageError("--pdf には日付で選ぶ盤を一つ指定します（--json、--batch とは一緒に使えません）。");
+                throw UsageError(
+                    "--pdf には日付で選ぶ盤を一つ指定します（--json、--batch とは一緒に使えません）。");
             const BoardSnapshot board = computeBoard(words, calc, kanmo, &calendar);
             Tprntunt layout;
             if (detail) {

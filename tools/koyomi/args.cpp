@@ -38,7 +38,8 @@ Parsed split(std::span<const std::string> args, std::span<const std::string_view
         bool takesValue = false, known = false;
         for (auto v : valued) takesValue = takesValue || v == name;
         for (auto f : flags) known = known || f == name;
-        if (!takesValue && !known) throw UsageError("オプション「" + name + "」はありません（--help で書き方）。");
+        if (!takesValue && !known)
+            throw UsageError("オプション「" + name + "」はありません（--help で書き方）。");
         if (takesValue && !value) {
             if (i + 1 >= args.size()) throw UsageError(name + " のあとに値を指定してください。");
             value = args[++i];
@@ -68,17 +69,20 @@ CivilDate dateOption(const std::string& text, std::string_view name) {
     try {
         d = parseDate(text);
     } catch (const ConversionError&) {
-        throw UsageError(std::string(name) + " の日付「" + text + "」は暦にある日付を YYYY-MM-DD の形で書いてください。");
+        throw UsageError(std::string(name) + " の日付「" + text +
+                         "」は暦にある日付を YYYY-MM-DD の形で書いてください。");
     }
     if (d < earliestDate || latestDate < d)
-        throw UsageError(std::string(name) + " の日付「" + text + "」は範囲外です（1800-01-01～2200-12-31）。");
+        throw UsageError(std::string(name) + " の日付「" + text +
+                         "」は範囲外です（1800-01-01～2200-12-31）。");
     return d;
 }
 
 int yearOption(const std::string& text, std::string_view name) {
     bool digits = text.size() == 4;
     for (char c : text) digits = digits && c >= '0' && c <= '9';
-    if (!digits) throw UsageError(std::string(name) + " の年「" + text + "」は4桁の数字 YYYY で書いてください。");
+    if (!digits)
+        throw UsageError(std::string(name) + " の年「" + text + "」は4桁の数字 YYYY で書いてください。");
     int y = std::stoi(text);
     if (y < earliestDate.year || y > latestDate.year)
         throw UsageError(std::string(name) + " の年「" + text + "」は範囲外です（1800～2200）。");
@@ -114,7 +118,8 @@ TableCommand table(std::span<const std::string> args, bool import) {
     c.db = required(p, "--db", command);
     c.encoding = option(p, "--sjis") ? Encoding::ShiftJis : Encoding::Utf8;
     if (p.positional.size() != 2)
-        throw UsageError(std::string(command) + " には表（day, month, year のどれか）とファイルを指定してください。");
+        throw UsageError(std::string(command) +
+                         " には表（day, month, year のどれか）とファイルを指定してください。");
     const std::string& kind = p.positional[0];
     if (kind == "day")
         c.kind = schema::TableKind::Day;
@@ -149,13 +154,15 @@ int parseUtcOffset(std::string_view t) {
     int h = form ? (t[1] - '0') * 10 + (t[2] - '0') : 0;
     int m = form ? (t[4] - '0') * 10 + (t[5] - '0') : 0;
     if (!form || m > 59 || h * 60 + m > 14 * 60)
-        throw UsageError("--utc-offset の時差「" + std::string(t) + "」は ±HH:MM の形で ±14:00 までにしてください。");
+        throw UsageError("--utc-offset の時差「" + std::string(t) +
+                         "」は ±HH:MM の形で ±14:00 までにしてください。");
     return (t[0] == '-' ? -1 : 1) * (h * 60 + m);
 }
 
 Command parseArgs(std::span<const std::string> args) {
     if (args.empty())
-        throw UsageError("コマンドがありません（generate, export, import, terms のどれか。--help で書き方）。");
+        throw UsageError(
+            "コマンドがありません（generate, export, import, terms のどれか。--help で書き方）。");
     const std::string& command = args[0];
     auto rest = args.subspan(1);
     if (command == "--help" || command == "-h" || command == "help") return HelpCommand{};

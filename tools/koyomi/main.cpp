@@ -22,7 +22,8 @@ using namespace hoshi::koyomi;
 
 std::string readText(const std::filesystem::path& file) {
     // A folder opens as a stream too, and reads as empty.
-    if (std::filesystem::is_directory(file)) throw hoshi::Error(file.string() + " はフォルダです。ファイルを指定してください。");
+    if (std::filesystem::is_directory(file))
+        throw hoshi::Error(file.string() + " はフォルダです。ファイルを指定してください。");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw hoshi::Error(file.string() + " を読めません。");
     std::ostringstream s;

@@ -67,7 +67,8 @@ Options parse(const std::vector<std::string>& args, const QString& defaultDb, co
         } else if (a == "--from") {
             o.from = value();
             if (!schema::hasKeyForm(schema::TableKind::Day, o.from))
-                throw Usage("--from の日付「" + o.from + "」は YYYY/MM/DD の形で書いてください（月と日は2桁）。");
+                throw Usage("--from の日付「" + o.from +
+                            "」は YYYY/MM/DD の形で書いてください（月と日は2桁）。");
         } else if (a == "--count") {
             const std::string& v = value();
             auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), o.count);
@@ -80,7 +81,8 @@ Options parse(const std::vector<std::string>& args, const QString& defaultDb, co
         }
     }
     if (o.words.size() != 2)
-        throw Usage("目的と盤の二つを指定してください（例：hoshikura-search kekkon year、--help で書き方）。");
+        throw Usage(
+            "目的と盤の二つを指定してください（例：hoshikura-search kekkon year、--help で書き方）。");
     return o;
 }
 
@@ -92,8 +94,8 @@ const PurposeSearchDef& searchOf(const Purpose& p, const std::string& kindWord) 
         if (word == kindWord) return s;
         offered += (offered.empty() ? "" : ", ") + std::string(word);
     }
-    throw Usage(std::string(p.caption) + "（" + std::string(p.name) + "）は盤「" + kindWord + "」では探せません（" +
-                offered + " のどれか）。");
+    throw Usage(std::string(p.caption) + "（" + std::string(p.name) + "）は盤「" + kindWord +
+                "」では探せません（" + offered + " のどれか）。");
 }
 
 QString q(std::string_view s) {
@@ -140,7 +142,8 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
         table.open(o.db);
         const std::string key = o.from.substr(0, static_cast<std::size_t>(kind.keyLength()));
         if (!table.findKey(key))
-            throw Error(std::string(schema::info(kind.table).fileName) + " に「" + key + "」のレコードがありません。");
+            throw Error(std::string(schema::info(kind.table).fileName) + " に「" + key +
+                        "」のレコードがありません。");
         try {
             board.computeShown();
         } catch (const Error& e) {
@@ -155,7 +158,8 @@ int runSearchTool(const std::vector<std::string>& args, std::ostream& out, std::
                 throw Error(table.current().key() + "：" + e.what());
             }
             if (end != ScanEnd::found) {
-                err << "hoshikura-search: 暦の" << (o.back ? "初め" : "終わり") << "までに、これ以上の時期はありません。\n";
+                err << "hoshikura-search: 暦の" << (o.back ? "初め" : "終わり")
+                    << "までに、これ以上の時期はありません。\n";
                 break;
             }
             if (!o.json) {

@@ -110,7 +110,8 @@ struct BadFile {
 };
 
 const BadFile badFiles[] = {
-    {TableKind::Day, 1, "日,干支,陰陽,局,節気,3元,節入日,時刻", "見出しの行は「日,干支,陰陽,局,節気,3元,節入り日,時刻」", false},
+    {TableKind::Day, 1, "日,干支,陰陽,局,節気,3元,節入日,時刻",
+     "見出しの行は「日,干支,陰陽,局,節気,3元,節入り日,時刻」", false},
     {TableKind::Day, 3, "2019/11/2,壬戌,陰,3,立冬,中元,11/08,02:24", "日", false},
     {TableKind::Day, 3, "2019/11/31,壬戌,陰,3,立冬,中元,11/08,02:24", "日", true},
     {TableKind::Day, 3, "2019/11/20,壬戌,陰,3,立冬,中元,11/08,02:24", "より後ではありません", true},
@@ -155,7 +156,8 @@ TEST(CsvFile, ImportRefusesABadLineAndChangesNothing) {
             ADD_FAILURE() << "accepted: " << b.text;
         } catch (const Error& e) {
             std::string what = e.what();
-            EXPECT_NE(what.find("bad.csv の " + std::to_string(b.line) + " 行目："), std::string::npos) << what;
+            EXPECT_NE(what.find("bad.csv の " + std::to_string(b.line) + " 行目："), std::string::npos)
+                << what;
             EXPECT_NE(what.find(b.reason), std::string::npos) << what;
             EXPECT_EQ(dynamic_cast<const OutOfRangeError*>(&e) != nullptr, b.range) << what;
         }
@@ -206,7 +208,8 @@ TEST(CsvFile, ShiftJisLinesAreCheckedLineByLine) {
         tableFromCsv(TableKind::Year, bad, Encoding::ShiftJis, "y.csv");
         FAIL() << "accepted bytes that are not Shift-JIS";
     } catch (const ConversionError& e) {
-        EXPECT_NE(std::string(e.what()).find("y.csv の 4 行目：Shift-JIS の文字として読めません"), std::string::npos)
+        EXPECT_NE(std::string(e.what()).find("y.csv の 4 行目：Shift-JIS の文字として読めません"),
+                  std::string::npos)
             << e.what();
     }
     EXPECT_THROW(tableFromCsv(TableKind::Year, "年,干支,陰陽,局\r\n", Encoding::Utf8, "y.csv"),

@@ -274,7 +274,8 @@ TEST(Explicit, BadInputIsToldInJapanese) {
         {{"year"}, "語の数が違います。書き方：year 年（例：year 2000）"},
         {{"week", "2000"}, "盤の種類「week」はありません"},
         {{"--bogus", "year", "2000"}, "オプション「--bogus」はありません"},
-        {{"--detail", "東", "day", "2001/05/03"}, "--detail と --houitori は --pdf ファイル と一緒に使います。"},
+        {{"--detail", "東", "day", "2001/05/03"},
+         "--detail と --houitori は --pdf ファイル と一緒に使います。"},
         {{"day", "2001/5/3"}, "日付「2001/5/3」は YYYY/MM/DD の形で書いてください"},
     };
     for (const auto& r : rows) {
